@@ -1,0 +1,26 @@
+BUILD := build
+JOBS := $(shell nproc)
+MAKEFLAGS += --no-print-directory
+
+.PHONY: deps configure build test run bench clean
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo > $(BUILD).configure.log 2>&1 || { cat $(BUILD).configure.log; exit 1; }
+
+build: configure
+	@cmake --build $(BUILD) -j$(JOBS)
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+run: build
+	@if [ -x $(BUILD)/tolvazen ]; then $(BUILD)/tolvazen; else echo "The window is not built yet."; fi
+
+bench: build
+	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
+
+clean:
+	rm -rf $(BUILD) $(BUILD).configure.log

@@ -1,0 +1,7 @@
+#include "chart/TChart.h"
+
+TChart::TChart(QWidget* parent) : QWidget(parent)
+{
+    for (TChartSeries* s : {&Series1, &Series2, &Series3})
+        s->SetOnChange([this] { update(); });
+}

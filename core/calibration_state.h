@@ -1,0 +1,103 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "run_error.h"
+
+// An unsigned 16-bit counter. Every assignment of a computed value is
+// range-checked; SetLow16 keeps the low 16 bits instead (a count read from a
+// saved record).
+class Counter16 {
+public:
+    Counter16() = default;
+    Counter16(const Counter16&) = default;
+    Counter16& operator=(const Counter16&) = default;
+
+    Counter16& operator=(long long value)
+    {
+        if (value < 0 || value > 65535)
+            throw RunError::RangeCheck();
+        value_ = static_cast<std::uint16_t>(value);
+        return *this;
+    }
+    void SetLow16(long long value) { value_ = static_cast<std::uint16_t>(value); }
+    operator int() const { return value_; }
+
+private:
+    std::uint16_t value_ = 0;
+};
+
+// Point slots 1..1000; any other index is a range-check error.
+template <typename T>
+class PointArray {
+public:
+    static constexpr int Size = 1000;
+
+    T& operator[](long long i)
+    {
+        Check(i);
+        return slots_[static_cast<std::size_t>(i - 1)];
+    }
+    const T& operator[](long long i) const
+    {
+        Check(i);
+        return slots_[static_cast<std::size_t>(i - 1)];
+    }
+
+private:
+    static void Check(long long i)
+    {
+        if (i < 1 || i > Size)
+            throw RunError::RangeCheck();
+    }
+    std::array<T, Size> slots_{};
+};
+
+// The one set of variables through which all commands of the main window share
+// a calculation. Zero at start; commands have no transactions, so a command
+// that stops on an error leaves every field it wrote before with its new value.
+struct CalibrationState {
+    // Points: X (per cent), Y (reading), exclusion flag ('y' = out of the fit,
+    // anything else = in it), deviation in X units.
+    PointArray<double> PercentValues;
+    PointArray<double> MeasuredValues;
+    PointArray<char> PointExcluded;
+    PointArray<double> Deviations;
+
+    // Line Y = SlopeA*X + InterceptB; SlopeA 0 means there is no line yet.
+    double SlopeA = 0;
+    double InterceptB = 0;
+    double Tolerance = 0;
+
+    double SumX = 0, SumY = 0, SumXY = 0, SumXX = 0;
+    double FitDenominator = 0;
+    double MaxX = 0, MinX = 0, MaxY = 0, MinY = 0;
+    // Band of the last full fit into which a refitted line is clipped.
+    double LineClipTop = 0, LineClipBottom = 0;
+    // End points of the line drawn by the refit.
+    double LineLowX = 0, LineLowY = 0, LineHighX = 0, LineHighY = 0;
+
+    Counter16 PointCount;
+    Counter16 ActiveCount;
+    Counter16 ResultPrecision;
+    Counter16 ResultDecimals;
+    Counter16 ResultRow;
+
+    // Data file, record list and editor.
+    std::string IniFileName;
+    std::string DataFileName;
+    std::string TempFileName;
+    std::string LineBuffer;
+    std::string DateText;
+    std::string TimeText;
+    Counter16 SelectedRecord;
+    Counter16 RecordCounter;
+    Counter16 StoredDecimals;
+    Counter16 EditorChanged;
+
+    // Current cell of the point grid as the program tracks it.
+    Counter16 EntryCol;
+    Counter16 EntryRow;
+};
