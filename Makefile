@@ -20,7 +20,7 @@ run: build
 	@if [ -x $(BUILD)/tolvazen ]; then $(BUILD)/tolvazen; else echo "The window is not built yet."; fi
 
 bench: build
-	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
+	@for b in $(BUILD)/bench/*/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
 
 clean:
 	rm -rf $(BUILD) $(BUILD).configure.log
