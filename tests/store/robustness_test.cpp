@@ -121,6 +121,13 @@ TEST(Robustness, ValidFilesDeleteExactlyOneRecord)
             ASSERT_EQ(readings.lines, records[i].readings);
             ASSERT_EQ(s.PointCount, records[i].state.ActiveCount);
             ASSERT_DOUBLE_EQ(s.Tolerance, records[i].state.Tolerance);
+            const CalibrationState& w = records[i].state;
+            for (int from = 1, to = 1; from <= w.PointCount; ++from) {
+                if (w.PointExcluded[from] == 'y')
+                    continue;
+                ASSERT_NEAR(s.PercentValues[to], w.PercentValues[from], 5e-9);
+                ASSERT_EQ(s.MeasuredValues[to++], w.MeasuredValues[from]);
+            }
         }
         const auto k = static_cast<std::size_t>(Uniform(random, 1, static_cast<int>(records.size())));
         ASSERT_TRUE(DeleteRecordLines(file, static_cast<long long>(k)));
