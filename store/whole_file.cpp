@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <memory>
 
+#include "atomic_replace.h"
+
 namespace {
 
 struct FileCloser {
@@ -48,6 +50,9 @@ std::optional<std::string> ReadWholeFile(const std::string& fileName)
 
 bool WriteWholeFile(const std::string& fileName, std::string_view bytes)
 {
+    std::error_code error;
+    if (std::filesystem::exists(fileName, error))
+        return ReplaceFileContents(fileName, bytes);
     return WriteFile(fileName, "wb", bytes);
 }
 

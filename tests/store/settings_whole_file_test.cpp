@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "store/settings_file.h"
 #include "store/whole_file.h"
 #include "temp_dir.h"
@@ -38,4 +40,16 @@ TEST(WholeFile, ReportsWhatCannotBeOpenedOrCreated)
     EXPECT_FALSE(WriteWholeFile(dir.File("no/folder.dat"), "x"));
     EXPECT_FALSE(WriteWholeFile(dir.Path().string(), "x"));
     EXPECT_FALSE(WriteWholeFile("", "x"));
+    std::filesystem::create_directory(dir.File("folder.dat"));
+    EXPECT_FALSE(WriteWholeFile(dir.File("folder.dat"), "x"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder.dat")));
+}
+
+TEST(WholeFile, AFailedReplaceKeepsTheOldBytes)
+{
+    TempDir dir;
+    const std::string file = dir.Write(std::string(250, 'e'), "old");
+    EXPECT_FALSE(WriteWholeFile(file, "new"));
+    EXPECT_EQ(Slurp(file), "old");
+    EXPECT_EQ(dir.FileCount(), 1);
 }
