@@ -1,0 +1,84 @@
+// The data file editor: a panel in place of the chart that shows the whole
+// data file as text and writes it back on request.
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+
+#include "store/whole_file.h"
+#include "ui/Unit1.h"
+#include "ui/error_box.h"
+#include "ui/file_text.h"
+#include "ui/question_box.h"
+
+namespace {
+
+// The file's text with every line end (CR LF, a lone CR, a lone LF) as one
+// line break of the text area.
+QString EditorText(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+}  // namespace
+
+void TForm1::N9Click()
+{
+    Panel4->show();
+    Chart1->hide();
+    const std::optional<std::string> bytes = ReadWholeFile(State.DataFileName);
+    if (!bytes)
+        throw RunError::CannotOpenFile(State.DataFileName);
+    {
+        const QSignalBlocker quiet(Memo1);
+        Memo1->setPlainText(EditorText(FromFileBytes(*bytes)));
+    }
+    Memo1->document()->setModified(false);
+    Memo1->setFocus();
+}
+
+void TForm1::Memo1Change()
+{
+    if (Memo1->document()->isModified())
+        State.EditorChanged = 1;
+}
+
+void TForm1::Memo1KeyDown(std::uint16_t& key, Qt::KeyboardModifiers)
+{
+    if (key == VK_ESCAPE)
+        CloseEditClick();
+}
+
+void TForm1::CloseEditClick()
+{
+    if (State.EditorChanged == 1) {
+        const QMessageBox::StandardButton answer = AskSaveChanges();
+        if (answer == QMessageBox::Cancel)
+            return;
+        if (answer == QMessageBox::Yes && !SaveEditorText())
+            return;
+    }
+    State.EditorChanged = 0;
+    Chart1->show();
+    Panel4->hide();
+}
+
+bool TForm1::SaveEditorText()
+{
+    QString unencodable;
+    const QString text = Memo1->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    const std::optional<std::string> bytes = ToFileBytes(text, &unencodable);
+    if (!bytes) {
+        ShowProgramErrorBox(QStringLiteral("Символ «%1» нельзя записать в файл данных. Изменения не сохранены.")
+                                .arg(unencodable));
+        return false;
+    }
+    if (!WriteWholeFile(State.DataFileName, *bytes))
+        throw RunError::CannotCreateFile(State.DataFileName);
+    State.EditorChanged = 0;
+    OpenDatFileClick();
+    if (State.SelectedRecord == 0)
+        State.SelectedRecord = 1;
+    LoadRecord(State.SelectedRecord);
+    return true;
+}

@@ -1,0 +1,119 @@
+// The data file's commands: its name from the settings file or a dialog, the
+// record list, loading, deleting and appending a record.
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "core/number_text.h"
+#include "store/record_delete.h"
+#include "store/record_list.h"
+#include "store/record_reader.h"
+#include "store/record_writer.h"
+#include "store/settings_file.h"
+#include "ui/Unit1.h"
+#include "ui/file_text.h"
+#include "ui/record_clock.h"
+
+namespace {
+
+constexpr int kGridPrecision = 15;
+
+}  // namespace
+
+void TForm1::ReadSettings()
+{
+    State.IniFileName = "tolvazen.ini";
+    State.LineBuffer = DataFileNameFromSettings(State.IniFileName);
+    const QString name = FromFileBytes(State.LineBuffer);
+    Label5->SetCaption(QStringLiteral("Файл: ") + name);
+    State.DataFileName = Std(name);
+    State.TempFileName = "tv.tmp";
+}
+
+void TForm1::OpenDatFileClick()
+{
+    for (const RecordEntry& entry : ListRecordEntries(State, State.DataFileName)) {
+        StringGrid2->SetCells(0, entry.number, QString::number(entry.number));
+        StringGrid2->SetCells(1, entry.number, FromFileBytes(entry.text));
+    }
+    StringGrid2->SetRowCount(State.RecordCounter + 1);
+}
+
+void TForm1::StringGrid2SelectCell(int, int row, bool&)
+{
+    LoadRecord(row);
+}
+
+void TForm1::LoadRecord(int n)
+{
+    State.SelectedRecord = n;
+    const RecordReadings readings = ReadRecord(State, State.DataFileName, n);
+    for (std::size_t k = 0; k < readings.lines.size(); ++k)
+        StringGrid3->SetCells(0, static_cast<int>(k) + 1, FromFileBytes(readings.lines[k]));
+    StringGrid3->SetRowCount(readings.rowCount);
+
+    Edit1->SetText(QString::number(State.PointCount));
+    State.ActiveCount = State.PointCount;
+    Edit2->SetText(Qs(FormatGeneral(State.Tolerance, kGridPrecision, DecimalSeparator)));
+    StringGrid1->SetRowCount(State.PointCount + 1);
+    for (int i = 1; i <= State.PointCount; ++i)
+        StringGrid1->SetCells(0, i, QString::number(i));
+    for (int i = 1; i <= State.PointCount; ++i) {
+        StringGrid1->SetCells(1, i, Qs(FormatGeneral(State.PercentValues[i], kGridPrecision, DecimalSeparator)));
+        StringGrid1->SetCells(2, i, Qs(FormatGeneral(State.MeasuredValues[i], kGridPrecision, DecimalSeparator)));
+    }
+    RaschetClick();
+}
+
+void TForm1::StringGrid2KeyDown(std::uint16_t& key, Qt::KeyboardModifiers)
+{
+    if (key != VK_DELETE)
+        return;
+    DeleteRecordLines(State.DataFileName, State.SelectedRecord);
+    OpenDatFileClick();
+    LoadRecord(State.SelectedRecord);
+}
+
+void TForm1::SaveChoiceClick()
+{
+    std::vector<std::string> readings;
+    for (int r = 1; r < StringGrid3->RowCount(); ++r) {
+        QString unencodable;
+        const std::optional<std::string> bytes = ToFileBytes(StringGrid3->Cells(0, r), &unencodable);
+        if (!bytes)
+            throw RunError("Символ «" + Std(unencodable) + "» нельзя записать в файл данных; расчет не сохранен");
+        readings.push_back(*bytes);
+    }
+    const QDateTime now = QDateTime::currentDateTime();
+    const QLocale locale = QLocale::system();
+    if (!AppendRecord(State.DataFileName, State, readings, RecordDateText(now.date(), locale),
+                      RecordTimeText(now.time(), locale)))
+        throw RunError::CannotCreateFile(State.DataFileName);
+    OpenDatFileClick();
+}
+
+void TForm1::UseChosenDataFile(const QString& path)
+{
+    State.DataFileName = Std(path);
+    const QString name = QFileInfo(path).fileName();
+    State.LineBuffer = Std(name);
+    Label5->SetCaption(QStringLiteral("Файл ") + name);
+}
+
+void TForm1::N1Click()
+{
+    OpenDialog1->setNameFilter(QStringLiteral("Файлы данных (*.dat)"));
+    if (OpenDialog1->exec() != QDialog::Accepted || OpenDialog1->selectedFiles().isEmpty())
+        return;
+    UseChosenDataFile(OpenDialog1->selectedFiles().first());
+    OpenDatFileClick();
+}
+
+void TForm1::N5Click()
+{
+    SaveDialog1->setNameFilter(QStringLiteral("Файлы данных (*.dat)"));
+    if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty())
+        return;
+    UseChosenDataFile(SaveDialog1->selectedFiles().first());
+    SaveChoiceClick();
+    OpenDatFileClick();
+}
