@@ -11,6 +11,7 @@ int main(int argc, char* argv[])
     Form2 = new TForm2(Form1);
     Form3 = new TForm3(Form1);
     Form1->show();
+    Form1->activateWindow();
     const int code = application.exec();
     delete Form1;
     return code;

@@ -29,7 +29,14 @@ protected:
         grid->setFocus();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(grid.get()));
     }
-    QLineEdit* Editor() const { return grid->findChild<QLineEdit*>(); }
+    // The open cell editor (a closed one lingers until it is deleted later).
+    QLineEdit* Editor() const
+    {
+        for (QLineEdit* editor : grid->findChildren<QLineEdit*>())
+            if (editor->isVisible())
+                return editor;
+        return nullptr;
+    }
 
     struct Key {
         int key, col, row;
