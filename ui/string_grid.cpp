@@ -115,7 +115,10 @@ void TStringGrid::SetRowCount(int count)
         cells_->SetRowCount(count);
     }
     if (count <= FixedRows()) {
-        cells_->SetFixedRows(count - 1);
+        {
+            QScopedValueRollback<bool> quiet(programMove_, true);
+            cells_->SetFixedRows(count - 1);
+        }
         UpdateHeaders();
         MoveCurrent(FixedCols(), FixedRows(), false);
     } else if (row_ >= count) {

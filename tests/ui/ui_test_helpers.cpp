@@ -5,16 +5,16 @@
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
 
-ModalBoxCloser::ModalBoxCloser()
+ModalBoxCloser::ModalBoxCloser(QMessageBox::StandardButton answer)
 {
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
+    QObject::connect(&timer_, &QTimer::timeout, [this, answer] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!dialog)
             return;
         QWidget* owner = dialog->parentWidget() ? dialog->parentWidget()->window() : nullptr;
         if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
             boxes_.push_back({box->windowTitle(), box->text(), box->icon()});
-            box->done(QMessageBox::Ok);
+            box->done(answer);
         } else {
             ++dialogs_;
             dialog->reject();

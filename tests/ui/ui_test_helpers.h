@@ -30,8 +30,9 @@ struct ClosedBox {
 //
 // How: a timer polls QApplication::activeModalWidget() every few
 // milliseconds; a message box is recorded (caption, text, icon) and closed
-// with OK, any other modal dialog (About, Help) is closed with reject(). The
-// box's exec() then returns to the handler that opened it, so a test simply
+// with the answer button (OK unless told), any other modal dialog (About,
+// Help, file dialogs) is closed with reject(). The box's exec() then returns
+// to the handler that opened it, so a test simply
 // creates a ModalBoxCloser before the key press or click that opens boxes
 // and looks at Boxes() afterwards. The offscreen platform does not hand the
 // activation back to the owner window when a modal window closes, as a window
@@ -39,7 +40,9 @@ struct ClosedBox {
 // the activation (and the focus coming back) arrive.
 class ModalBoxCloser {
 public:
-    ModalBoxCloser();
+    // `answer` is the button a message box is closed with (a question box
+    // takes QMessageBox::Yes, No or Cancel).
+    explicit ModalBoxCloser(QMessageBox::StandardButton answer = QMessageBox::Ok);
     const std::vector<ClosedBox>& Boxes() const { return boxes_; }
     int DialogsClosed() const { return dialogs_; }
 
