@@ -75,7 +75,6 @@ TStringGrid::TStringGrid(const Options& options, QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setTabKeyNavigation(false);
     setWordWrap(false);
-    setAutoScroll(false);
     setSelectionBehavior(options.rowSelect ? SelectRows : SelectItems);
     setSelectionMode(options.rowSelect ? SingleSelection : ContiguousSelection);
     setEditTriggers(options.editing ? (AnyKeyPressed | EditKeyPressed | DoubleClicked) : NoEditTriggers);
@@ -110,15 +109,14 @@ void TStringGrid::SetRowCount(int count)
     count = std::max(count, 1);
     if (count == RowCount())
         return;
+    const bool headingRule = count <= FixedRows();
     {
         QScopedValueRollback<bool> quiet(programMove_, true);
         cells_->SetRowCount(count);
-    }
-    if (count <= FixedRows()) {
-        {
-            QScopedValueRollback<bool> quiet(programMove_, true);
+        if (headingRule)
             cells_->SetFixedRows(count - 1);
-        }
+    }
+    if (headingRule) {
         UpdateHeaders();
         MoveCurrent(FixedCols(), FixedRows(), false);
     } else if (row_ >= count) {
