@@ -3,12 +3,10 @@
 #include <QApplication>
 #include <QEvent>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
 
 #include "ui/error_box.h"
-#include "ui/pictures.h"
 
 TForm1* Form1 = nullptr;
 
@@ -29,19 +27,8 @@ auto WindowEvent(Handler handler)
 TForm1::TForm1(std::string decimalSeparator, QWidget* parent)
     : QMainWindow(parent), DecimalSeparator(std::move(decimalSeparator))
 {
-    setWindowTitle(QStringLiteral("Толвазен - версия 5.42"));
-    setWindowIcon(WindowIcon());
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(11);
-    setFont(font);
-
-    CreateMenu();
-    client_ = new QWidget(this);
-    setCentralWidget(client_);
-    CreateInputPanel(client_);
-    CreateEditorPanel(client_);
+    CreateControls();
     client_->installEventFilter(this);
-    SetTabOrder();
     ConnectHandlers();
 
     move(188, 102);

@@ -100,6 +100,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void CreateControls();
     void CreateMenu();
     void CreateEditorPanel(QWidget* client);
     void CreateInputPanel(QWidget* client);

@@ -57,6 +57,19 @@ TLabel* LabelAt(const QString& caption, QPoint position, QWidget* parent)
 
 }  // namespace
 
+void TForm1::CreateControls()
+{
+    setWindowTitle(QStringLiteral("Толвазен - версия 5.42"));
+    setWindowIcon(WindowIcon());
+    setFont(WindowFont());
+    CreateMenu();
+    client_ = new QWidget(this);
+    setCentralWidget(client_);
+    CreateInputPanel(client_);
+    CreateEditorPanel(client_);
+    SetTabOrder();
+}
+
 void TForm1::CreateMenu()
 {
     MainMenu1 = menuBar();
