@@ -76,4 +76,19 @@ TEST_F(PointClickTest, ResultTableFollowsTheRefit)
     EXPECT_EQ(Cell3(1, 1), "2.019");
 }
 
+using VerticalRefitTest = MainWindowTest;
+
+TEST_F(VerticalRefitTest, TwoPointsLeftOnOneVerticalFallBackToTheFullFit)
+{
+    EnterPoints("1", {{"1", "2"}, {"1", "3"}, {"2", "4"}});
+    const QString fitted = Equation();
+    ModalBoxCloser closer;
+    TChartSeries& points = form->Chart1->Series1;
+    emit form->Chart1->ClickSeries(&points, 2, Qt::LeftButton, Qt::NoModifier, QPoint());
+    ASSERT_EQ(closer.Boxes().size(), 1u);
+    EXPECT_EQ(closer.Boxes()[0].text, "Вертикальных линий МНК не считает!");
+    EXPECT_EQ(Equation(), fitted);
+    EXPECT_EQ(form->State.ActiveCount, 3);
+}
+
 }  // namespace
