@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -45,6 +46,15 @@ void TForm1::ConnectHandlers()
     connect(N12, &QAction::triggered, this, WindowEvent([this] { N12Click(); }));
     connect(N6, &QAction::triggered, this, WindowEvent([this] { N6Click(); }));
     connect(N2, &QAction::triggered, this, WindowEvent([this] { N2Click(); }));
+    connect(N1, &QAction::triggered, this, WindowEvent([this] { N1Click(); }));
+    connect(N5, &QAction::triggered, this, WindowEvent([this] { N5Click(); }));
+    connect(N9, &QAction::triggered, this, WindowEvent([this] { N9Click(); }));
+    connect(ToolButton1, &QToolButton::clicked, this, WindowEvent([this] { N1Click(); }));
+    connect(ToolButton2, &QToolButton::clicked, this, WindowEvent([this] { SaveChoiceClick(); }));
+    connect(SaveChoice, &QPushButton::clicked, this, WindowEvent([this] { SaveChoiceClick(); }));
+    connect(CloseEdit, &QPushButton::clicked, this, WindowEvent([this] { CloseEditClick(); }));
+    connect(Memo1, &QPlainTextEdit::textChanged, this, WindowEvent([this] { Memo1Change(); }));
+    Memo1->installEventFilter(this);
 
     connect(Raschet, &QPushButton::clicked, this, WindowEvent([this] { RaschetClick(); }));
     connect(ToolButton3, &QToolButton::clicked, this, WindowEvent([this] { RaschetClick(); }));
@@ -68,6 +78,10 @@ void TForm1::ConnectHandlers()
     };
     StringGrid1->OnSelectCell = [this](int col, int row, bool& canSelect) { StringGrid1SelectCell(col, row, canSelect); };
     StringGrid1->OnDrawCell = [this](int col, int row) { StringGrid1DrawCell(col, row); };
+    StringGrid2->OnKeyDown = [this](std::uint16_t& key, Qt::KeyboardModifiers shift) {
+        StringGrid2KeyDown(key, shift);
+    };
+    StringGrid2->OnSelectCell = [this](int col, int row, bool& canSelect) { StringGrid2SelectCell(col, row, canSelect); };
     StringGrid3->OnKeyDown = [this](std::uint16_t& key, Qt::KeyboardModifiers shift) {
         StringGrid3KeyDown(key, shift);
     };
@@ -91,6 +105,11 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == client_ && event->type() == QEvent::Resize)
         ArrangeClient();
+    if (watched == Memo1 && event->type() == QEvent::KeyPress) {
+        std::uint16_t key = VirtualKey(*static_cast<QKeyEvent*>(event));
+        const Qt::KeyboardModifiers shift = static_cast<QKeyEvent*>(event)->modifiers();
+        RunWindowEvent([&] { Memo1KeyDown(key, shift); });
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

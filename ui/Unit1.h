@@ -68,6 +68,18 @@ public:
     // Settings and record list of the data file.
     void ReadSettings();
     void OpenDatFileClick();
+    void StringGrid2SelectCell(int col, int row, bool& canSelect);
+    void StringGrid2KeyDown(std::uint16_t& key, Qt::KeyboardModifiers shift);
+    void LoadRecord(int n);
+    void SaveChoiceClick();
+    void N1Click();
+    void N5Click();
+
+    // The data file editor.
+    void N9Click();
+    void Memo1Change();
+    void Memo1KeyDown(std::uint16_t& key, Qt::KeyboardModifiers shift);
+    void CloseEditClick();
 
     // The fit.
     void RaschetClick();
@@ -114,6 +126,8 @@ private:
     void ShowEquation(const std::string& equation);
     void ApplyLeadingZero(TStringGrid* grid, int col, int row);
     void ReformatDeviations();
+    void UseChosenDataFile(const QString& path);
+    bool SaveEditorText();
     QWidget* OwningControl(QWidget* widget) const;
     void FocusChanged(QWidget* now);
 

@@ -188,8 +188,12 @@ void TForm1::CreateResultControls()
 
     OpenDialog1 = new QFileDialog(this, QStringLiteral("Открыть другой файл данных"));
     OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+    OpenDialog1->setFileMode(QFileDialog::AnyFile);
     SaveDialog1 = new QFileDialog(this);
     SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
+    SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite);
+    for (QFileDialog* dialog : {OpenDialog1, SaveDialog1})
+        dialog->setOption(QFileDialog::DontUseNativeDialog);
 }
 
 void TForm1::SetTabOrder()
