@@ -25,7 +25,7 @@ void GridCells::SetText(int col, int row, const QString& text)
     else
         it->second = text;
 
-    if (col >= colCount_ || row >= rowCount_)
+    if (col >= colCount_ || row >= rowCount_ || row - fixedRows_ >= rowCount())
         return;
     if (row < fixedRows_ && col >= fixedCols_)
         emit headerDataChanged(Qt::Horizontal, col - fixedCols_, col - fixedCols_);
@@ -40,7 +40,7 @@ void GridCells::SetRowCount(int count)
     if (count == rowCount_)
         return;
     const int shownBefore = rowCount();
-    const int shownAfter = std::max(0, count - fixedRows_);
+    const int shownAfter = ShownRows(count);
     if (shownAfter > shownBefore) {
         beginInsertRows(QModelIndex(), shownBefore, shownAfter - 1);
         rowCount_ = count;
@@ -84,14 +84,14 @@ void GridCells::SetFixedRows(int count)
 
 QModelIndex GridCells::IndexOf(int col, int row) const
 {
-    if (col < fixedCols_ || row < fixedRows_ || col >= colCount_ || row >= rowCount_)
+    if (col < fixedCols_ || row < fixedRows_ || col >= colCount_ || row - fixedRows_ >= rowCount())
         return QModelIndex();
     return index(row - fixedRows_, col - fixedCols_);
 }
 
 int GridCells::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : std::max(0, rowCount_ - fixedRows_);
+    return parent.isValid() ? 0 : ShownRows(rowCount_);
 }
 
 int GridCells::columnCount(const QModelIndex& parent) const

@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QString>
+#include <algorithm>
 #include <cstdint>
 #include <unordered_map>
 
@@ -17,6 +18,11 @@ public:
 
     QString Text(int col, int row) const;
     void SetText(int col, int row, const QString& text);
+
+    // The view shows at most this many rows: a count beyond it (which only a
+    // mistyped point count can set, right before its range check fails) would
+    // have the view build a section for every row.
+    static constexpr int MaxShownRows = 1 << 20;
 
     int RowCount() const { return rowCount_; }
     int ColCount() const { return colCount_; }
@@ -38,6 +44,7 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
+    int ShownRows(int count) const { return std::clamp(count - fixedRows_, 0, MaxShownRows); }
     static std::uint64_t Key(int col, int row)
     {
         return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(col)) << 32) |

@@ -30,6 +30,20 @@ TEST_F(EntryTest, CountWithEnterShowsTheRowsAndResetsTheDisplay)
     EXPECT_EQ(Cell1(0, 120), "120");
 }
 
+TEST_F(EntryTest, CountsBeyondTheCounterRangeFailAfterTheRowCountChanged)
+{
+    ModalBoxCloser closer;
+    form->Edit1->setText("1000000000");
+    Press(Qt::Key_Return);
+    form->Edit1->setText("2147483647");
+    Press(Qt::Key_Return);
+    ASSERT_EQ(closer.Boxes().size(), 2u);
+    EXPECT_EQ(closer.Boxes()[0].text, "Range check error.");
+    EXPECT_EQ(closer.Boxes()[1].text, "Integer overflow.");
+    EXPECT_EQ(form->StringGrid1->RowCount(), 1000000001);
+    EXPECT_EQ(form->State.PointCount, 2);
+}
+
 TEST_F(EntryTest, CountWithF9FitsAndTabResetsAgain)
 {
     form->StringGrid1->SetCells(1, 3, "3");

@@ -198,4 +198,16 @@ TEST_F(GridTest, HundredThousandRowsKeepTheirTexts)
     EXPECT_EQ(grid->Row(), 2);
 }
 
+TEST_F(GridTest, AHugeRowCountIsKeptButTheViewShowsABoundedNumber)
+{
+    Make({4, 3, 1, true, false});
+    grid->SetCells(1, 2, "kept");
+    grid->SetRowCount(1000000001);
+    EXPECT_EQ(grid->RowCount(), 1000000001);
+    EXPECT_EQ(grid->model()->rowCount(), GridCells::MaxShownRows);
+    grid->SetRowCount(3);
+    EXPECT_EQ(grid->model()->rowCount(), 2);
+    EXPECT_EQ(grid->Cells(1, 2), "kept");
+}
+
 }  // namespace
