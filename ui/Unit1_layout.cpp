@@ -108,7 +108,7 @@ void TForm1::CreateEditorPanel(QWidget* client)
     lime.setColor(QPalette::ButtonText, QColor(0, 255, 0));
     CloseEdit->setPalette(lime);
 
-    Memo1 = new QPlainTextEdit(Panel4);
+    Memo1 = new QPlainTextEdit(QStringLiteral("Memo1"), Panel4);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     Chart1 = new TChart(client);

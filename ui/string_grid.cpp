@@ -1,5 +1,7 @@
 #include "ui/string_grid.h"
 
+#include <QMouseEvent>
+
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -167,6 +169,22 @@ void TStringGrid::MoveCurrent(int col, int row, bool report)
         selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     else
         selectionModel()->clear();
+}
+
+// A press on the cell that is already current selects it again: the
+// selection event runs as for any other cell.
+void TStringGrid::mousePressEvent(QMouseEvent* event)
+{
+    const QModelIndex pressed = indexAt(event->position().toPoint());
+    const bool again = pressed.isValid() && pressed == currentIndex();
+    QTableView::mousePressEvent(event);
+    if (again)
+        RunWindowEvent([&] {
+            if (OnSelectCell) {
+                bool canSelect = true;
+                OnSelectCell(col_, row_, canSelect);
+            }
+        });
 }
 
 void TStringGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)

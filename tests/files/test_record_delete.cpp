@@ -1,0 +1,81 @@
+#include "data_folder.h"
+
+namespace {
+
+class RecordDeleteTest : public DataFolderTest {
+protected:
+    static std::string Record(int k)
+    {
+        return RecordBytes("0.0" + std::to_string(k) + "000000",
+                           {{"1.00000000", "2.00000000"}, {"2.00000000", std::to_string(3 + k) + ".00000000"}}, {"5"});
+    }
+    void StartWith(int records, const std::string& preamble = {})
+    {
+        std::string bytes = preamble;
+        for (int k = 1; k <= records; ++k)
+            bytes += Record(k);
+        Start(bytes);
+    }
+    void PressDelete()
+    {
+        Focus(form->StringGrid2);
+        Press(Qt::Key_Delete);
+        Settle();
+    }
+};
+
+TEST_F(RecordDeleteTest, TheMiddleOfThree)
+{
+    StartWith(3);
+    ClickRecord(2);
+    EXPECT_EQ(form->Edit2->text(), QStringLiteral("0.02"));
+    PressDelete();
+    EXPECT_EQ(form->StringGrid2->RowCount(), 3);
+    EXPECT_EQ(form->Edit2->text(), QStringLiteral("0.03")) << "the former record 3, now record 2, is loaded";
+    EXPECT_EQ(Read(QStringLiteral("lab.dat")), Record(1) + Record(3));
+}
+
+TEST_F(RecordDeleteTest, TheLastOfThreeThenTheNewLast)
+{
+    StartWith(3);
+    ClickRecord(3);
+    PressDelete();
+    EXPECT_EQ(form->StringGrid2->RowCount(), 3);
+    EXPECT_EQ(form->State.SelectedRecord, 2);
+    EXPECT_EQ(form->StringGrid2->Row(), 2);
+    EXPECT_EQ(form->Edit2->text(), QStringLiteral("0.02"));
+
+    PressDelete();
+    EXPECT_EQ(form->StringGrid2->RowCount(), 2);
+    EXPECT_EQ(form->Edit2->text(), QStringLiteral("0.01"));
+    EXPECT_EQ(Read(QStringLiteral("lab.dat")), Record(1) + "\r\n") << "the separator in front of the deleted marker stays";
+}
+
+TEST_F(RecordDeleteTest, TheOnlyRecord)
+{
+    StartWith(1);
+    ClickRecord(1);
+    PressDelete();
+    EXPECT_EQ(form->StringGrid2->RowCount(), 1);
+    EXPECT_EQ(form->StringGrid2->FixedRows(), 0);
+    EXPECT_EQ(form->Edit2->text(), QStringLiteral("0.01")) << "the points of the deleted record stay";
+    EXPECT_EQ(Cell1(2, 2), QStringLiteral("4"));
+    EXPECT_TRUE(Equation().startsWith(EquationCaption(QStringLiteral("Y="))));
+    EXPECT_EQ(Read(QStringLiteral("lab.dat")), "\r\n");
+
+    PressDelete();
+    EXPECT_EQ(Read(QStringLiteral("lab.dat")), "\r\n");
+}
+
+TEST_F(RecordDeleteTest, BeforeAnyLoadOnlyThePreambleGoes)
+{
+    StartWith(2, Cp("заметки\r\n"));
+    ModalBoxCloser closer;  // the start-up points are recalculated: two on one vertical
+    PressDelete();
+    EXPECT_EQ(Read(QStringLiteral("lab.dat")), Record(1).substr(2) + Record(2)) << "up to the first marker";
+    EXPECT_EQ(form->StringGrid2->RowCount(), 3);
+    EXPECT_EQ(form->State.SelectedRecord, 0);
+    EXPECT_EQ(form->Edit2->text(), QStringLiteral("0")) << "nothing new is loaded";
+}
+
+}  // namespace
