@@ -14,7 +14,7 @@ namespace {
 // The window's font: 8 point at 96 dpi, a character height of 11 pixels.
 QFont WindowFont(int pixelSize = 11, bool bold = false)
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;

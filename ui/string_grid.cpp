@@ -77,6 +77,8 @@ TStringGrid::TStringGrid(const Options& options, QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setTabKeyNavigation(false);
     setWordWrap(false);
+    // A text wider than its cell is cut at the cell edge, not shortened.
+    setTextElideMode(Qt::ElideNone);
     setSelectionBehavior(options.rowSelect ? SelectRows : SelectItems);
     setSelectionMode(options.rowSelect ? SingleSelection : ContiguousSelection);
     setEditTriggers(options.editing ? (AnyKeyPressed | EditKeyPressed | DoubleClicked) : NoEditTriggers);
