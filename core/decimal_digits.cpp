@@ -49,15 +49,12 @@ Extended Scale(Extended value, int k)
     return k >= 0 ? value * Pow10(k) : value / Pow10(-k);
 }
 
-// The integer nearest to a value in [0, 2^63): adding 2^63 leaves exactly the
-// rounded integer in the 64-bit mantissa of the extended format.
+// The integer nearest to a value in [0, 2^63), in the current (nearest)
+// rounding mode of the extended unit.
 std::uint64_t NearestInteger(Extended value)
 {
     static_assert(std::numeric_limits<Extended>::digits == 64, "80-bit extended precision expected");
-    const Extended shifted = value + 9223372036854775808.0L;
-    std::uint64_t mantissa;
-    std::memcpy(&mantissa, &shifted, sizeof mantissa);
-    return mantissa - (1ULL << 63);
+    return static_cast<std::uint64_t>(__builtin_llrintl(value));
 }
 
 // floor(log10(2) * k) for the binary exponents of extended values, give or

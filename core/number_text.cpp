@@ -3,6 +3,7 @@
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <locale.h>
 
 #include "decimal_digits.h"
@@ -22,35 +23,63 @@ Extended ToExtended(const std::string& ascii)
     return strtold_l(ascii.c_str(), nullptr, c);
 }
 
-void AppendExponent(std::string& out, int e)
-{
-    out += 'E';
-    out += std::to_string(e);
-}
+// The text of one number, built in place: the longest is a sign, 18 integer
+// digits, the separator, 18 decimals and an exponent.
+class NumberWriter {
+public:
+    explicit NumberWriter(std::string_view separator)
+        : separator_(separator.substr(0, kMaxSeparator))
+    {
+    }
+    void Add(char c) { buffer_[size_++] = c; }
+    void Add(const char* text, int n)
+    {
+        std::memcpy(buffer_ + size_, text, static_cast<std::size_t>(n));
+        size_ += n;
+    }
+    void Fill(int n, char c)
+    {
+        std::memset(buffer_ + size_, c, static_cast<std::size_t>(n));
+        size_ += n;
+    }
+    void AddSeparator() { Add(separator_.data(), static_cast<int>(separator_.size())); }
+    int Size() const { return size_; }
+    std::string Text() const { return std::string(buffer_, static_cast<std::size_t>(size_)); }
+
+private:
+    static constexpr std::size_t kMaxSeparator = 64;
+    std::string_view separator_;
+    char buffer_[128];
+    int size_ = 0;
+};
 
 // "-" d1 [sep d2...] "E" e-1
-void WriteExponentForm(std::string& out, const DecimalDigits& d, std::string_view separator)
+std::string ExponentForm(const DecimalDigits& d, std::string_view separator)
 {
+    NumberWriter out(separator);
     if (d.Negative())
-        out += '-';
-    out += d.Digits()[0];
+        out.Add('-');
+    out.Add(d.Digits()[0]);
     if (d.Count() > 1) {
-        out += separator;
-        out.append(d.Digits() + 1, static_cast<std::size_t>(d.Count() - 1));
+        out.AddSeparator();
+        out.Add(d.Digits() + 1, d.Count() - 1);
     }
-    AppendExponent(out, d.Exponent() - 1);
+    out.Add('E');
+    const std::string exponent = std::to_string(d.Exponent() - 1);
+    out.Add(exponent.data(), static_cast<int>(exponent.size()));
+    return out.Text();
 }
 
 // The first e digits, padded with "0" where the digits run out; "0" for e <= 0.
-void WriteIntegerPart(std::string& out, const DecimalDigits& d)
+void WriteIntegerPart(NumberWriter& out, const DecimalDigits& d)
 {
     if (d.Exponent() <= 0) {
-        out += '0';
+        out.Add('0');
         return;
     }
     const int have = d.Count() < d.Exponent() ? d.Count() : d.Exponent();
-    out.append(d.Digits(), static_cast<std::size_t>(have));
-    out.append(static_cast<std::size_t>(d.Exponent() - have), '0');
+    out.Add(d.Digits(), have);
+    out.Fill(d.Exponent() - have, '0');
 }
 
 }  // namespace
@@ -121,26 +150,24 @@ std::string FormatFixed(Extended value, int precision, int decimals, std::string
     decimals = Clamp(decimals, 0, kMaxDigits);
     DecimalDigits d(value);
     d.Round(std::min(d.Exponent() + decimals, precision));
+    if (d.Exponent() > precision)
+        return ExponentForm(d, separator);
 
-    std::string out;
-    if (d.Exponent() > precision) {
-        WriteExponentForm(out, d, separator);
-        return out;
-    }
+    NumberWriter out(separator);
     if (d.Negative())
-        out += '-';
+        out.Add('-');
     WriteIntegerPart(out, d);
     if (decimals > 0) {
-        out += separator;
-        const std::size_t start = out.size();
+        out.AddSeparator();
+        const int start = out.Size();
         if (d.Exponent() < 0)
-            out.append(static_cast<std::size_t>(std::min(-d.Exponent(), decimals)), '0');
+            out.Fill(std::min(-d.Exponent(), decimals), '0');
         const int first = d.Exponent() > 0 ? d.Exponent() : 0;
         if (d.Count() > first)
-            out.append(d.Digits() + first, static_cast<std::size_t>(d.Count() - first));
-        out.append(start + static_cast<std::size_t>(decimals) - out.size(), '0');
+            out.Add(d.Digits() + first, d.Count() - first);
+        out.Fill(start + decimals - out.Size(), '0');
     }
-    return out;
+    return out.Text();
 }
 
 std::string FormatGeneral(Extended value, int precision, std::string_view separator)
@@ -150,27 +177,25 @@ std::string FormatGeneral(Extended value, int precision, std::string_view separa
     d.Round(precision);
     if (d.IsZero())
         return "0";
+    if (d.Exponent() > precision || d.Exponent() < -3)
+        return ExponentForm(d, separator);
 
-    std::string out;
-    if (d.Exponent() > precision || d.Exponent() < -3) {
-        WriteExponentForm(out, d, separator);
-        return out;
-    }
+    NumberWriter out(separator);
     if (d.Negative())
-        out += '-';
+        out.Add('-');
     if (d.Exponent() <= 0) {
-        out += '0';
-        out += separator;
-        out.append(static_cast<std::size_t>(-d.Exponent()), '0');
-        out.append(d.Digits(), static_cast<std::size_t>(d.Count()));
-        return out;
+        out.Add('0');
+        out.AddSeparator();
+        out.Fill(-d.Exponent(), '0');
+        out.Add(d.Digits(), d.Count());
+        return out.Text();
     }
     WriteIntegerPart(out, d);
     if (d.Count() > d.Exponent()) {
-        out += separator;
-        out.append(d.Digits() + d.Exponent(), static_cast<std::size_t>(d.Count() - d.Exponent()));
+        out.AddSeparator();
+        out.Add(d.Digits() + d.Exponent(), d.Count() - d.Exponent());
     }
-    return out;
+    return out.Text();
 }
 
 std::string AddLeadingZero(std::string text)
