@@ -26,7 +26,6 @@ TEST(HelpWindow, LooksAsDesignedWhenShown)
     EXPECT_EQ(palette.color(QPalette::Inactive, QPalette::Highlight),
               palette.color(QPalette::Active, QPalette::Highlight))
         << "the selection stays visible while the field has no focus";
-    EXPECT_EQ(form.Memo1->layoutDirection(), Qt::LeftToRight);
 }
 
 TEST(HelpWindow, TextHasSixtySixLinesWithItsHeadings)
