@@ -17,7 +17,7 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 run: build
-	@if [ -x $(BUILD)/tolvazen ]; then $(BUILD)/tolvazen; else echo "The window is not built yet."; fi
+	@DATA_DIR="$(DATA_DIR)" scripts/run-tolvazen $(BUILD)/tolvazen
 
 bench: build
 	@for b in $(BUILD)/bench/*/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done

@@ -7,6 +7,7 @@
 #include <QToolButton>
 
 #include "ui/Unit1.h"
+#include "ui/app_icon.h"
 #include "ui/pictures.h"
 
 namespace {
@@ -60,7 +61,7 @@ TLabel* LabelAt(const QString& caption, QPoint position, QWidget* parent)
 void TForm1::CreateControls()
 {
     setWindowTitle(QStringLiteral("Толвазен - версия 5.42"));
-    setWindowIcon(WindowIcon());
+    setWindowIcon(AppIcon());
     setFont(WindowFont());
     CreateMenu();
     client_ = new QWidget(this);

@@ -103,22 +103,3 @@ QIcon RedArrowGlyph(ArrowDirection direction, QSize size)
     icon.addPixmap(Arrow(direction, size, Qt::transparent, Qt::gray), QIcon::Disabled);
     return icon;
 }
-
-QIcon WindowIcon()
-{
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::white);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::black);
-    p.drawLine(3, 29, 30, 29);
-    p.drawLine(3, 29, 3, 2);
-    p.setPen(QPen(Qt::blue, 2));
-    p.drawLine(5, 27, 29, 4);
-    p.setPen(Qt::NoPen);
-    for (const QPoint& c : {QPoint(9, 21), QPoint(16, 17), QPoint(23, 9)}) {
-        p.setBrush(c.y() == 17 ? Qt::red : Qt::green);
-        p.drawRect(c.x() - 2, c.y() - 2, 5, 5);
-    }
-    return QIcon(pixmap);
-}

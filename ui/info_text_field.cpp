@@ -1,0 +1,61 @@
+#include "ui/info_text_field.h"
+
+#include <QDialog>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+QFont PixelFont(const QString& family, int pixelHeight)
+{
+    QFont font(family);
+    font.setPixelSize(pixelHeight);
+    return font;
+}
+
+const QColor clSilver(0xC0, 0xC0, 0xC0);
+
+}
+
+QFont SansFont(int pixelHeight)
+{
+    return PixelFont(QStringLiteral("DejaVu Sans"), pixelHeight);
+}
+
+QFont SerifFont(int pixelHeight)
+{
+    return PixelFont(QStringLiteral("DejaVu Serif"), pixelHeight);
+}
+
+QPlainTextEdit* AddInfoTextField(QDialog* form, const QFont& font, const QString& text,
+                                 SelectionWhenUnfocused selection)
+{
+    auto* field = new QPlainTextEdit(form);
+    field->setObjectName(QStringLiteral("Memo1"));
+    field->setReadOnly(true);
+    field->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    field->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    field->setFont(font);
+
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, clSilver);
+    palette.setColor(QPalette::Text, palette.color(QPalette::WindowText));
+    if (selection == SelectionWhenUnfocused::Visible) {
+        palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                         palette.color(QPalette::Active, QPalette::Highlight));
+        palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                         palette.color(QPalette::Active, QPalette::HighlightedText));
+    } else {
+        palette.setColor(QPalette::Inactive, QPalette::Highlight, clSilver);
+        palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                         palette.color(QPalette::WindowText));
+    }
+    field->setPalette(palette);
+    field->setPlainText(text);
+
+    auto* layout = new QVBoxLayout(form);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(field);
+    return field;
+}
