@@ -17,6 +17,16 @@ namespace {
 
 constexpr int kGridPrecision = 15;
 
+// Runs a file dialog offering the data files; the chosen path, or none when
+// the dialog was cancelled.
+std::optional<QString> ChooseDataFile(QFileDialog* dialog)
+{
+    dialog->setNameFilter(QStringLiteral("Файлы данных (*.dat)"));
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog->selectedFiles().first();
+}
+
 }  // namespace
 
 void TForm1::ReadSettings()
@@ -101,19 +111,19 @@ void TForm1::UseChosenDataFile(const QString& path)
 
 void TForm1::N1Click()
 {
-    OpenDialog1->setNameFilter(QStringLiteral("Файлы данных (*.dat)"));
-    if (OpenDialog1->exec() != QDialog::Accepted || OpenDialog1->selectedFiles().isEmpty())
+    const std::optional<QString> path = ChooseDataFile(OpenDialog1);
+    if (!path)
         return;
-    UseChosenDataFile(OpenDialog1->selectedFiles().first());
+    UseChosenDataFile(*path);
     OpenDatFileClick();
 }
 
 void TForm1::N5Click()
 {
-    SaveDialog1->setNameFilter(QStringLiteral("Файлы данных (*.dat)"));
-    if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty())
+    const std::optional<QString> path = ChooseDataFile(SaveDialog1);
+    if (!path)
         return;
-    UseChosenDataFile(SaveDialog1->selectedFiles().first());
+    UseChosenDataFile(*path);
     SaveChoiceClick();
     OpenDatFileClick();
 }
