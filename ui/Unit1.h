@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QIcon>
+#include <QList>
 #include <QMainWindow>
 #include <cstdint>
 #include <string>
@@ -46,6 +48,8 @@ public:
     QPlainTextEdit* Memo1;
     TChart* Chart1;
     QFrame* ToolBar1;
+    // The toolbar's 16 x 16 pictures: 0 folder, 1 diskette, 2 calculator.
+    QList<QIcon> ImageList1;
     QToolButton *ToolButton1, *ToolButton2, *ToolButton3;
     QWidget* ToolButton4;
     TLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6;

@@ -121,13 +121,14 @@ void TForm1::CreateToolBar()
     ToolBar1 = new QFrame(Panel1);
     ToolBar1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     ToolBar1->setGeometry(1, 1, 81, 28);
-    ToolButton1 = PictureButton(FolderPicture(), {2, 2, 23, 22}, ToolBar1, true);
+    ImageList1 = {FolderPicture(), DiskettePicture(), CalculatorPicture()};
+    ToolButton1 = PictureButton(ImageList1[0], {2, 2, 23, 22}, ToolBar1, true);
     ToolButton1->setToolTip(QStringLiteral("Открыть другой файл данных"));
-    ToolButton2 = PictureButton(DiskettePicture(), {25, 2, 23, 22}, ToolBar1, true);
+    ToolButton2 = PictureButton(ImageList1[1], {25, 2, 23, 22}, ToolBar1, true);
     ToolButton2->setToolTip(QStringLiteral("Сохранить расчет в текущем файле"));
     ToolButton4 = new QWidget(ToolBar1);
     ToolButton4->setGeometry(48, 2, 8, 22);
-    ToolButton3 = PictureButton(CalculatorPicture(), {56, 2, 23, 22}, ToolBar1, true);
+    ToolButton3 = PictureButton(ImageList1[2], {56, 2, 23, 22}, ToolBar1, true);
     ToolButton3->setToolTip(QStringLiteral("Рассчитать"));
 }
 

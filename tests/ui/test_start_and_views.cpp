@@ -67,6 +67,12 @@ TEST_F(StartTest, ControlsStandWhereTheLayoutPutsThem)
     EXPECT_EQ(form->ToolButton1->toolTip(), "Открыть другой файл данных");
     EXPECT_EQ(form->ToolButton2->toolTip(), "Сохранить расчет в текущем файле");
     EXPECT_EQ(form->ToolButton3->toolTip(), "Рассчитать");
+    ASSERT_EQ(form->ImageList1.size(), 3);
+    for (const QIcon& picture : form->ImageList1)
+        EXPECT_EQ(picture.availableSizes(), QList<QSize>{QSize(16, 16)});
+    EXPECT_EQ(form->ToolButton1->icon().cacheKey(), form->ImageList1[0].cacheKey());
+    EXPECT_EQ(form->ToolButton2->icon().cacheKey(), form->ImageList1[1].cacheKey());
+    EXPECT_EQ(form->ToolButton3->icon().cacheKey(), form->ImageList1[2].cacheKey());
 
     QStringList menu;
     for (QAction* top : form->MainMenu1->actions()) {
