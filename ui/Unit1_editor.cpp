@@ -22,6 +22,7 @@ QString EditorText(QString text)
 
 }  // namespace
 
+// OpenEditor: the panel in place of the chart, with the data file's text.
 void TForm1::N9Click()
 {
     Panel4->show();
@@ -37,6 +38,7 @@ void TForm1::N9Click()
     Memo1->setFocus();
 }
 
+// NoteEdit: a change the user made to the text.
 void TForm1::Memo1Change()
 {
     if (Memo1->document()->isModified())
@@ -49,6 +51,7 @@ void TForm1::Memo1KeyDown(std::uint16_t& key, Qt::KeyboardModifiers)
         CloseEditClick();
 }
 
+// CloseEditor: asks before dropping changes, then shows the chart again.
 void TForm1::CloseEditClick()
 {
     if (State.EditorChanged == 1) {

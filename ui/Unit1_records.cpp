@@ -29,6 +29,7 @@ std::optional<QString> ChooseDataFile(QFileDialog* dialog)
 
 }  // namespace
 
+// ReadSettings: the data file's name from the first line of the settings file.
 void TForm1::ReadSettings()
 {
     State.IniFileName = "tolvazen.ini";
@@ -39,6 +40,7 @@ void TForm1::ReadSettings()
     State.TempFileName = "tv.tmp";
 }
 
+// ListRecords: the record list filled from the data file.
 void TForm1::OpenDatFileClick()
 {
     for (const RecordEntry& entry : ListRecordEntries(State, State.DataFileName)) {
@@ -74,6 +76,7 @@ void TForm1::LoadRecord(int n)
     RaschetClick();
 }
 
+// DeleteRecord: Delete in the record list removes the selected record.
 void TForm1::StringGrid2KeyDown(std::uint16_t& key, Qt::KeyboardModifiers)
 {
     if (key != VK_DELETE)
@@ -83,6 +86,7 @@ void TForm1::StringGrid2KeyDown(std::uint16_t& key, Qt::KeyboardModifiers)
     LoadRecord(State.SelectedRecord);
 }
 
+// AppendRecord: the calculation appended to the data file as a new record.
 void TForm1::SaveChoiceClick()
 {
     std::vector<std::string> readings;
@@ -109,6 +113,7 @@ void TForm1::UseChosenDataFile(const QString& path)
     Label5->SetCaption(QStringLiteral("Файл ") + name);
 }
 
+// OpenOtherFile: another data file chosen in the open dialog.
 void TForm1::N1Click()
 {
     const std::optional<QString> path = ChooseDataFile(OpenDialog1);
@@ -118,6 +123,8 @@ void TForm1::N1Click()
     OpenDatFileClick();
 }
 
+// SaveSelectionToFile: the calculation appended to a file chosen in the save
+// dialog, which becomes the data file.
 void TForm1::N5Click()
 {
     const std::optional<QString> path = ChooseDataFile(SaveDialog1);
