@@ -1,0 +1,50 @@
+#include <benchmark/benchmark.h>
+
+#include "core/fit.h"
+#include "core/refit.h"
+
+namespace {
+
+// 1000 points scattered about Y = 2X + 1, the format parameters of start-up.
+CalibrationState ThousandPoints()
+{
+    CalibrationState s;
+    s.ResultPrecision = 5;
+    s.ResultDecimals = 3;
+    s.Tolerance = 0.05;
+    s.PointCount = 1000;
+    for (int i = 1; i <= 1000; ++i) {
+        s.PercentValues[i] = i * 0.1;
+        s.MeasuredValues[i] = 2 * i * 0.1 + 1 + ((i * 7919) % 13 - 6) * 0.01;
+        s.PointExcluded[i] = 'n';
+    }
+    return s;
+}
+
+void BM_FitLine(benchmark::State& state)
+{
+    CalibrationState s = ThousandPoints();
+    for (auto _ : state) {
+        FitOutcome f = FitLine(s, ".");
+        benchmark::DoNotOptimize(f);
+    }
+}
+BENCHMARK(BM_FitLine)->Unit(benchmark::kMicrosecond);
+
+void BM_RefitLine(benchmark::State& state)
+{
+    CalibrationState s = ThousandPoints();
+    FitLine(s, ".");
+    int clicked = 1;
+    for (auto _ : state) {
+        ToggleExclusion(s, clicked, s.PointExcluded[clicked] == 'y' ? clSilver : clLime);
+        RefitOutcome r = RefitLine(s, ".");
+        benchmark::DoNotOptimize(r);
+        clicked = clicked % 1000 + 1;
+    }
+}
+BENCHMARK(BM_RefitLine)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

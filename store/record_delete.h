@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// The bytes [begin, end) of the lines of record n: from its marker line up to
+// the next marker line or the end of the text. A marker line is the first
+// line when it starts with '#', or a later line whose first byte above 32 is
+// '#' (as the record reader counts them). For n 0 it is the lines in front of
+// the first marker. An empty range when there is no record n.
+struct ByteRange {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+};
+ByteRange RecordLines(std::string_view bytes, long long n);
+
+// Removes the lines of record n from the data file and keeps every other
+// byte as it stands; the file is replaced in one rename (ReplaceFileContents).
+// True when the file no longer holds those lines (also when there was no
+// record n, in which case it is not rewritten); false, with the file
+// unchanged, when it could not be read or replaced.
+bool DeleteRecordLines(const std::string& dataFileName, long long n);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Whole-file access to raw bytes, as the editor and the record readers use
+// it. Neither function throws.
+
+// All bytes of the file; no value when it could not be opened or read.
+std::optional<std::string> ReadWholeFile(const std::string& fileName);
+
+// Creates the file with exactly these bytes, or replaces an existing one in
+// one rename (ReplaceFileContents), so that a failed write leaves it as it
+// was; false when it could not be created or written completely.
+bool WriteWholeFile(const std::string& fileName, std::string_view bytes);
+
+// Adds the bytes at the end of the file, creating it when it does not exist;
+// false when it could not be opened or written completely.
+bool AppendToFile(const std::string& fileName, std::string_view bytes);

@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "example_record.h"
+#include "store/record_list.h"
+#include "store/record_reader.h"
+#include "store/record_writer.h"
+
+namespace {
+
+const std::vector<std::string> kReadings = {"0.3", "0.75"};
+
+bool AppendExample(const std::string& file, const CalibrationState& s = ExampleState())
+{
+    return AppendRecord(file, s, kReadings, "05.03.2007", "14:27");
+}
+
+}  // namespace
+
+TEST(RecordExample, AppendsTheFifteenLinesByteForByte)
+{
+    TempDir dir;
+    const std::string existing = Cp("Заметки\r\n");
+    const std::string file = dir.Write("data.dat", existing);
+    ASSERT_TRUE(AppendExample(file));
+    EXPECT_EQ(Slurp(file), existing + ExampleRecordBytes());
+}
+
+TEST(RecordExample, ListsAsDateTwoBlanksAndTime)
+{
+    TempDir dir;
+    CalibrationState s;
+    const auto entries = ListRecordEntries(s, dir.Write("data.dat", ExampleRecordBytes()));
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].number, 1);
+    EXPECT_EQ(entries[0].text, "05.03.2007  14:27");
+    EXPECT_EQ(s.RecordCounter, 1);
+    EXPECT_EQ(s.DateText, "05.03.2007");
+    EXPECT_EQ(s.TimeText, " 14:27");
+}
+
+TEST(RecordExample, LoadsThreePointsRenumbered)
+{
+    TempDir dir;
+    CalibrationState s;
+    s.PercentValues[4] = 99;
+    const auto readings = ReadRecord(s, dir.Write("data.dat", ExampleRecordBytes()), 1);
+    EXPECT_EQ(s.RecordCounter, 1);
+    EXPECT_EQ(s.PointCount, 3);
+    EXPECT_EQ(s.StoredDecimals, 8);
+    EXPECT_DOUBLE_EQ(s.Tolerance, 0.05);
+    const double x[] = {0, 5, 20};
+    const double y[] = {0.012, 0.26, 1.013};
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_DOUBLE_EQ(s.PercentValues[i], x[i - 1]);
+        EXPECT_DOUBLE_EQ(s.MeasuredValues[i], y[i - 1]);
+    }
+    EXPECT_EQ(s.PercentValues[4], 99);
+    EXPECT_EQ(readings.lines, kReadings);
+    EXPECT_EQ(readings.rowCount, 3);
+}
+
+TEST(RecordExample, AppendCreatesAMissingFile)
+{
+    TempDir dir;
+    const std::string file = dir.File("new.dat");
+    ASSERT_TRUE(AppendExample(file));
+    EXPECT_EQ(Slurp(file), ExampleRecordBytes());
+    ASSERT_TRUE(AppendExample(file));
+    CalibrationState s;
+    EXPECT_EQ(ListRecordEntries(s, file).size(), 2u);
+}
+
+TEST(RecordExample, AppendWithoutAFileNameWritesNothing)
+{
+    TempDir dir;
+    EXPECT_FALSE(AppendExample(""));
+    EXPECT_FALSE(AppendExample(dir.File("no/such/folder.dat")));
+    EXPECT_EQ(dir.FileCount(), 0);
+}
+
+TEST(RecordExample, AppendCutsAtCtrlZInTheLast128BytesOnly)
+{
+    TempDir dir;
+    const std::string tail = "#\r\nend\r\n";
+    const std::string nearEnd = dir.Write("near.dat", tail + "\x1A" + std::string(120, 'x'));
+    ASSERT_TRUE(AppendExample(nearEnd));
+    EXPECT_EQ(Slurp(nearEnd), tail + ExampleRecordBytes());
+
+    const std::string early = "a\x1A" + std::string(200, 'x');
+    const std::string farFromEnd = dir.Write("far.dat", early);
+    ASSERT_TRUE(AppendExample(farFromEnd));
+    EXPECT_EQ(Slurp(farFromEnd), early + ExampleRecordBytes());
+}
+
+TEST(RecordExample, AppendAfterALastLineWithoutLineEnd)
+{
+    // The separator's CR LF completes the last reading; the marker follows
+    // directly and both records still list and load.
+    TempDir dir;
+    std::string first = ExampleRecordBytes();
+    first.resize(first.size() - 2);
+    const std::string file = dir.Write("data.dat", first);
+    ASSERT_TRUE(AppendExample(file));
+    EXPECT_EQ(Slurp(file), first + ExampleRecordBytes());
+    CalibrationState s;
+    EXPECT_EQ(ListRecordEntries(s, file).size(), 2u);
+    for (int n = 1; n <= 2; ++n) {
+        const auto readings = ReadRecord(s, file, n);
+        EXPECT_EQ(readings.lines, kReadings);
+        EXPECT_EQ(s.PointCount, 3);
+    }
+}
+
+TEST(RecordExample, WriterTakesTheFlagsAndTheActiveCountAsTheyStand)
+{
+    // A point with no flag set is written; the count line is ActiveCount even
+    // when the flags disagree, and without readings no reading line follows.
+    CalibrationState s = ExampleState();
+    s.PointExcluded[1] = 0;
+    s.ActiveCount = 7;
+    const std::string text = RecordText(s, {}, "d", "t");
+    EXPECT_NE(text.find(Cp("7       Кол-во точек\r\n")), std::string::npos);
+    EXPECT_NE(text.find("0.00000000    = X%(1)\r\n"), std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 22), "1.01300000    = D(4)\r\n");
+    EXPECT_EQ(text.find("X%(3)"), std::string::npos);
+}
+
+TEST(RecordExample, WriterStopsAtPoint1001WithTheRangeErrorAndWritesNothing)
+{
+    TempDir dir;
+    CalibrationState s = ExampleState();
+    s.PointCount = 1001;
+    const std::string file = dir.Write("data.dat", "keep");
+    EXPECT_THROW(AppendExample(file, s), RunError);
+    EXPECT_EQ(Slurp(file), "keep");
+}

@@ -1,0 +1,116 @@
+#include "ui_test_helpers.h"
+
+#include <QTest>
+
+#include "ui/Unit2.h"
+#include "ui/Unit3.h"
+
+ModalBoxCloser::ModalBoxCloser(QMessageBox::StandardButton answer)
+{
+    QObject::connect(&timer_, &QTimer::timeout, [this, answer] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        QWidget* owner = dialog->parentWidget() ? dialog->parentWidget()->window() : nullptr;
+        if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+            boxes_.push_back({box->windowTitle(), box->text(), box->icon()});
+            box->done(answer);
+        } else {
+            ++dialogs_;
+            dialog->reject();
+        }
+        if (owner)
+            owner->activateWindow();
+    });
+    timer_.start(5);
+}
+
+void MainWindowTest::Open(const std::string& decimalSeparator)
+{
+    form = std::make_unique<TForm1>(decimalSeparator);
+    Form1 = form.get();
+    Form2 = new TForm2(form.get());
+    Form3 = new TForm3(form.get());
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    Settle();
+}
+
+void MainWindowTest::TearDown()
+{
+    form.reset();
+    Form1 = nullptr;
+    Form2 = nullptr;
+    Form3 = nullptr;
+}
+
+namespace {
+
+// The widget that has the focus, once an activation still on its way (after a
+// closed modal window) has arrived.
+QWidget* FocusTarget()
+{
+    for (int i = 0; i < 50 && !QApplication::focusWidget(); ++i)
+        QTest::qWait(5);
+    return QApplication::focusWidget();
+}
+
+}  // namespace
+
+void MainWindowTest::Press(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QTest::keyClick(FocusTarget(), key, modifiers);
+}
+
+void MainWindowTest::Type(const QString& text)
+{
+    for (const QChar c : text)
+        QTest::keyClick(FocusTarget(), c.toLatin1());
+}
+
+void MainWindowTest::TypeEnter(const QString& text)
+{
+    Type(text);
+    Press(Qt::Key_Return);
+}
+
+void MainWindowTest::Focus(QWidget* widget)
+{
+    widget->setFocus(Qt::MouseFocusReason);
+}
+
+void MainWindowTest::Settle()
+{
+    QTest::qWait(20);
+}
+
+void MainWindowTest::EnterPoints(const QString& tolerance, const std::vector<std::pair<QString, QString>>& points)
+{
+    Focus(form->Edit1);
+    form->Edit1->selectAll();
+    TypeEnter(QString::number(points.size()));
+    Press(Qt::Key_Tab);
+    form->Edit2->selectAll();
+    Type(tolerance);
+    Press(Qt::Key_Tab);
+    for (const auto& [x, y] : points) {
+        TypeEnter(x);
+        TypeEnter(y);
+    }
+}
+
+QString EquationCaption(const QString& equation)
+{
+    return QStringLiteral("Уравнение прямой:\n\r") + equation;
+}
+
+int main(int argc, char** argv)
+{
+    // The window tests run headless, also when ctest lists them.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

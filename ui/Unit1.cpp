@@ -1,0 +1,127 @@
+#include "ui/Unit1.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "ui/error_box.h"
+
+TForm1* Form1 = nullptr;
+
+namespace {
+
+constexpr int ClientHeight = 410;
+constexpr int ExtendedClientWidth = 724;
+
+// Runs a handler for a window event of a control.
+template <typename Handler>
+auto WindowEvent(Handler handler)
+{
+    return [handler] { RunWindowEvent(handler); };
+}
+
+}  // namespace
+
+TForm1::TForm1(std::string decimalSeparator, QWidget* parent)
+    : QMainWindow(parent), DecimalSeparator(std::move(decimalSeparator))
+{
+    CreateControls();
+    client_->installEventFilter(this);
+    ConnectHandlers();
+
+    move(188, 102);
+    resize(ExtendedClientWidth, MainMenu1->sizeHint().height() + ClientHeight);
+    Edit1->setFocus();
+    activeControl_ = Edit1;
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FocusChanged(now); });
+}
+
+void TForm1::ConnectHandlers()
+{
+    connect(N3, &QAction::triggered, this, WindowEvent([this] { N3Click(); }));
+    connect(N11, &QAction::triggered, this, WindowEvent([this] { N11Click(); }));
+    connect(N12, &QAction::triggered, this, WindowEvent([this] { N12Click(); }));
+    connect(N6, &QAction::triggered, this, WindowEvent([this] { N6Click(); }));
+    connect(N2, &QAction::triggered, this, WindowEvent([this] { N2Click(); }));
+
+    connect(Raschet, &QPushButton::clicked, this, WindowEvent([this] { RaschetClick(); }));
+    connect(ToolButton3, &QToolButton::clicked, this, WindowEvent([this] { RaschetClick(); }));
+    connect(RschRz, &QPushButton::clicked, this, WindowEvent([this] { RschRzClick(); }));
+    connect(OpenDatFile, &QPushButton::clicked, this, WindowEvent([this] { OpenDatFileClick(); }));
+    connect(SpeedButton1, &QToolButton::clicked, this, WindowEvent([this] { SpeedButton1Click(); }));
+    connect(SpeedButton2, &QToolButton::clicked, this, WindowEvent([this] { SpeedButton2Click(); }));
+    connect(SpeedButton3, &QToolButton::clicked, this, WindowEvent([this] { SpeedButton3Click(); }));
+    connect(BitBtn1, &QPushButton::clicked, this, WindowEvent([this] { BitBtn1Click(); }));
+    connect(Chart1, &TChart::ClickSeries, this,
+            [this](TChartSeries* series, int index, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                   QPoint position) {
+                RunWindowEvent([&] { Chart1ClickSeries(series, index, button, shift, position); });
+            });
+
+    Edit1->OnKeyDown = [this](std::uint16_t& key, Qt::KeyboardModifiers shift) { Edit1KeyDown(key, shift); };
+    Edit2->OnKeyDown = [this](std::uint16_t& key, Qt::KeyboardModifiers shift) { Edit2KeyDown(key, shift); };
+    Edit3->OnChange = [this] { Edit3Change(); };
+    StringGrid1->OnKeyDown = [this](std::uint16_t& key, Qt::KeyboardModifiers shift) {
+        StringGrid1KeyDown(key, shift);
+    };
+    StringGrid1->OnSelectCell = [this](int col, int row, bool& canSelect) { StringGrid1SelectCell(col, row, canSelect); };
+    StringGrid1->OnDrawCell = [this](int col, int row) { StringGrid1DrawCell(col, row); };
+    StringGrid3->OnKeyDown = [this](std::uint16_t& key, Qt::KeyboardModifiers shift) {
+        StringGrid3KeyDown(key, shift);
+    };
+    StringGrid3->OnSelectCell = [this](int col, int row, bool& canSelect) { StringGrid3SelectCell(col, row, canSelect); };
+    StringGrid3->OnDrawCell = [this](int col, int row) { StringGrid3DrawCell(col, row); };
+}
+
+bool TForm1::event(QEvent* event)
+{
+    const bool done = QMainWindow::event(event);
+    // Activation after a modal box, a dialog or another application is not
+    // a first showing: the start-up routine runs once.
+    if (event->type() == QEvent::WindowActivate && !activated_) {
+        activated_ = true;
+        RunWindowEvent([this] { FormActivate(); });
+    }
+    return done;
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == client_ && event->type() == QEvent::Resize)
+        ArrangeClient();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+QWidget* TForm1::OwningControl(QWidget* widget) const
+{
+    for (QWidget* w = widget; w; w = w->parentWidget()) {
+        if (w == StringGrid1 || w == StringGrid2 || w == StringGrid3)
+            return w;
+    }
+    return widget;
+}
+
+// The focus moved. Only a move from one control of this window to another
+// counts as leaving and entering: the focus coming back from a modal box or
+// another window to the control that had it is no move.
+void TForm1::FocusChanged(QWidget* now)
+{
+    if (!now || now->window() != this)
+        return;
+    QWidget* control = OwningControl(now);
+    if (control == activeControl_)
+        return;
+    QWidget* previous = activeControl_;
+    activeControl_ = control;
+    if (previous == Edit1)
+        RunWindowEvent([this] { Edit1Exit(); });
+    if (control == StringGrid1)
+        RunWindowEvent([this] { StringGrid1Enter(); });
+}
+
+void TForm1::SetClientWidth(int width)
+{
+    resize(width, height());
+}

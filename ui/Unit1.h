@@ -1,0 +1,126 @@
+#pragma once
+
+#include <QMainWindow>
+#include <cstdint>
+#include <string>
+
+#include "chart/TChart.h"
+#include "core/calibration_state.h"
+#include "ui/controls.h"
+#include "ui/string_grid.h"
+#include "ui/text_bridge.h"
+
+class QAction;
+class QFileDialog;
+class QFrame;
+class QMenu;
+class QMenuBar;
+class QPlainTextEdit;
+class QPushButton;
+class QToolButton;
+
+// The main window: every control, the calibration state and every command
+// handler. Handlers are named after the control and event that run them; a
+// run-time error (RunError) ends a handler and every handler that called it,
+// and the window event that started them shows it in the error box.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // The decimal separator of the user's locale, read once at start.
+    explicit TForm1(std::string decimalSeparator = SystemDecimalSeparator(), QWidget* parent = nullptr);
+
+    CalibrationState State;
+    const std::string DecimalSeparator;
+
+    // Layout.
+    QMenuBar* MainMenu1;
+    QMenu* N4;
+    QAction *N1, *N5, *N7, *N3;
+    QMenu* N10;
+    QAction *N11, *N12, *N13, *N9;
+    QAction *N6, *N2;
+    QFrame* Panel1;
+    QFrame* Panel4;
+    QLabel* Panel2;
+    QPushButton* CloseEdit;
+    QPlainTextEdit* Memo1;
+    TChart* Chart1;
+    QFrame* ToolBar1;
+    QToolButton *ToolButton1, *ToolButton2, *ToolButton3;
+    QWidget* ToolButton4;
+    TLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6;
+    TEdit *Edit1, *Edit2, *Edit3;
+    TStringGrid *StringGrid1, *StringGrid2, *StringGrid3;
+    QPushButton *Raschet, *SaveChoice, *RschRz, *OpenDatFile;
+    QToolButton *SpeedButton1, *SpeedButton2, *SpeedButton3;
+    QPushButton* BitBtn1;
+    QFileDialog* OpenDialog1;
+    QFileDialog* SaveDialog1;
+
+    // Start-up, views, exit, the small windows.
+    void FormActivate();
+    void N11Click();
+    void N12Click();
+    void N3Click();
+    void N2Click();
+    void N6Click();
+
+    // Settings and record list of the data file.
+    void ReadSettings();
+    void OpenDatFileClick();
+
+    // The fit.
+    void RaschetClick();
+    void Edit1Exit();
+    void ResetFitDisplay();
+    void Chart1ClickSeries(TChartSeries* series, int valueIndex, Qt::MouseButton button,
+                           Qt::KeyboardModifiers shift, QPoint position);
+
+    // Data entry.
+    void Edit1KeyDown(std::uint16_t& key, Qt::KeyboardModifiers shift);
+    void Edit2KeyDown(std::uint16_t& key, Qt::KeyboardModifiers shift);
+    void StringGrid1Enter();
+    void StringGrid1SelectCell(int col, int row, bool& canSelect);
+    void StringGrid1KeyDown(std::uint16_t& key, Qt::KeyboardModifiers shift);
+    void StringGrid1DrawCell(int col, int row);
+
+    // The result table.
+    void RschRzClick();
+    void Edit3Change();
+    void StringGrid3KeyDown(std::uint16_t& key, Qt::KeyboardModifiers shift);
+    void StringGrid3SelectCell(int col, int row, bool& canSelect);
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void BitBtn1Click();
+    void StringGrid3DrawCell(int col, int row);
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateMenu();
+    void CreateEditorPanel(QWidget* client);
+    void CreateInputPanel(QWidget* client);
+    void CreateToolBar();
+    void CreateResultControls();
+    void SetTabOrder();
+    void ConnectHandlers();
+    void ArrangeClient();
+    void SetClientWidth(int width);
+    void PlaceResultSide(int left);
+    void ShowEquation(const std::string& equation);
+    void ApplyLeadingZero(TStringGrid* grid, int col, int row);
+    void ReformatDeviations();
+    QWidget* OwningControl(QWidget* widget) const;
+    void FocusChanged(QWidget* now);
+
+    QWidget* client_;
+    QWidget* activeControl_ = nullptr;
+    int panel1Width_ = 369;
+    bool activated_ = false;
+};
+
+extern TForm1* Form1;

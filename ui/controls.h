@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <functional>
+
+#include "ui/virtual_key.h"
+
+// A single-line edit field: key down before the field's own handling, and a
+// change event for every change of its text, typed or set by the program.
+class TEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TEdit(QWidget* parent);
+
+    // A change made by the program: the change event runs inside this call, so
+    // an error in it reaches the caller.
+    void SetText(const QString& text);
+
+    KeyDownHandler OnKeyDown;
+    std::function<void()> OnChange;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    bool settingText_ = false;
+};
+
+// A label whose caption may hold line feeds and carriage returns; it shows one
+// line per line feed and sizes itself to its text.
+class TLabel : public QLabel {
+    Q_OBJECT
+public:
+    TLabel(const QString& caption, QWidget* parent);
+
+    QString Caption() const { return caption_; }
+    void SetCaption(const QString& caption);
+
+private:
+    QString caption_;
+};

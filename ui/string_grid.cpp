@@ -1,0 +1,286 @@
+#include "ui/string_grid.h"
+
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QScopedValueRollback>
+#include <QStyledItemDelegate>
+
+#include "ui/error_box.h"
+
+namespace {
+
+constexpr int RowHeight = 17;
+constexpr int DefaultColWidth = 25;
+constexpr char Opened[] = "tolvazenOpened";
+
+// The in-place editor of a cell: a frameless line edit whose every change is
+// stored at once, and whose key presses reach the grid's key handling first.
+class CellDelegate : public QStyledItemDelegate {
+public:
+    explicit CellDelegate(TStringGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override
+    {
+        auto* editor = new QLineEdit(parent);
+        editor->setFrame(false);
+        grid_->EditorOpened(editor, index);
+        return editor;
+    }
+
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override
+    {
+        // Opened with the whole text selected; afterwards it follows the cell.
+        auto* line = static_cast<QLineEdit*>(editor);
+        const QString text = index.data(Qt::EditRole).toString();
+        if (!line->property(Opened).toBool()) {
+            line->setProperty(Opened, true);
+            line->setText(text);
+            line->selectAll();
+        } else if (line->text() != text) {
+            line->setText(text);
+        }
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::paint(painter, option, index);
+        grid_->CellDrawn(index);
+    }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress && grid_->EditorKeyPress(object, static_cast<QKeyEvent*>(event)))
+            return true;
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+
+private:
+    TStringGrid* grid_;
+};
+
+}  // namespace
+
+TStringGrid::TStringGrid(const Options& options, QWidget* parent)
+    : QTableView(parent),
+      cells_(new GridCells(options.colCount, options.rowCount, options.fixedCols, options.editing, this)),
+      corner_(new QLabel(this)),
+      col_(options.fixedCols),
+      row_(1)
+{
+    setModel(cells_);
+    setItemDelegate(new CellDelegate(this));
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setTabKeyNavigation(false);
+    setWordWrap(false);
+    setSelectionBehavior(options.rowSelect ? SelectRows : SelectItems);
+    setSelectionMode(options.rowSelect ? SingleSelection : ContiguousSelection);
+    setEditTriggers(options.editing ? (AnyKeyPressed | EditKeyPressed | DoubleClicked) : NoEditTriggers);
+
+    for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
+        header->setSectionsClickable(false);
+        header->setHighlightSections(false);
+        header->setMinimumSectionSize(1);
+        header->setSectionResizeMode(QHeaderView::Fixed);
+    }
+    horizontalHeader()->setDefaultSectionSize(DefaultColWidth);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    horizontalHeader()->setFixedHeight(RowHeight + 1);
+    verticalHeader()->setDefaultSectionSize(RowHeight + 1);
+    verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    corner_->setAutoFillBackground(true);
+    corner_->setBackgroundRole(QPalette::Button);
+    corner_->setContentsMargins(2, 0, 0, 0);
+    UpdateHeaders();
+    MoveCurrent(col_, row_, false);
+}
+
+void TStringGrid::SetCells(int col, int row, const QString& text)
+{
+    cells_->SetText(col, row, text);
+    if (col == 0 && row == 0)
+        corner_->setText(text);
+}
+
+void TStringGrid::SetRowCount(int count)
+{
+    count = std::max(count, 1);
+    if (count == RowCount())
+        return;
+    const bool headingRule = count <= FixedRows();
+    {
+        QScopedValueRollback<bool> quiet(programMove_, true);
+        cells_->SetRowCount(count);
+        if (headingRule)
+            cells_->SetFixedRows(count - 1);
+    }
+    if (headingRule) {
+        UpdateHeaders();
+        MoveCurrent(FixedCols(), FixedRows(), false);
+    } else if (row_ >= count) {
+        MoveCurrent(col_, count - 1, true);
+    }
+}
+
+void TStringGrid::SetColCount(int count)
+{
+    count = std::max(count, 1);
+    QScopedValueRollback<bool> quiet(programMove_, true);
+    cells_->SetColCount(count);
+    if (col_ >= count)
+        MoveCurrent(count - 1, row_, false);
+}
+
+void TStringGrid::SetColWidth(int col, int width)
+{
+    if (col < FixedCols()) {
+        fixedColWidth_ = width;
+        UpdateHeaders();
+    } else {
+        setColumnWidth(col - FixedCols(), width);
+    }
+}
+
+int TStringGrid::ColWidth(int col) const
+{
+    return col < FixedCols() ? fixedColWidth_ : columnWidth(col - FixedCols());
+}
+
+void TStringGrid::SetSelection(int col, int row)
+{
+    MoveCurrent(col, row, false);
+}
+
+void TStringGrid::MoveCurrent(int col, int row, bool report)
+{
+    if (report && OnSelectCell) {
+        bool canSelect = true;
+        OnSelectCell(col, row, canSelect);
+    }
+    col_ = col;
+    row_ = row;
+    QScopedValueRollback<bool> quiet(programMove_, true);
+    const QModelIndex index = cells_->IndexOf(col, row);
+    if (index.isValid())
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    else
+        selectionModel()->clear();
+}
+
+void TStringGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QTableView::currentChanged(current, previous);
+    if (programMove_ || !current.isValid())
+        return;
+    const int col = current.column() + FixedCols();
+    const int row = current.row() + FixedRows();
+    RunWindowEvent([&] {
+        if (OnSelectCell) {
+            bool canSelect = true;
+            OnSelectCell(col, row, canSelect);
+        }
+    });
+    col_ = col;
+    row_ = row;
+}
+
+void TStringGrid::KeyDown(QKeyEvent* event)
+{
+    std::uint16_t key = VirtualKey(*event);
+    RunWindowEvent([&] {
+        if (OnKeyDown)
+            OnKeyDown(key, event->modifiers());
+    });
+}
+
+void TStringGrid::keyPressEvent(QKeyEvent* event)
+{
+    if (forwardingKey_) {
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    KeyDown(event);
+    QScopedValueRollback<bool> forwarding(forwardingKey_, true);
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter) {
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    const QModelIndex index = cells_->IndexOf(col_, row_);
+    if (index.isValid() && (editTriggers() & EditKeyPressed))
+        edit(index);
+}
+
+bool TStringGrid::EditorKeyPress(QObject* editor, QKeyEvent* event)
+{
+    if (forwardingKey_)
+        return false;
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
+        CloseCellEditor();
+        focusNextPrevChild(event->key() == Qt::Key_Tab);
+        return true;
+    }
+    QPointer<QObject> target(editor);
+    KeyDown(event);
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        CloseCellEditor();
+        return true;
+    }
+    if (target) {
+        // The editor's own handling; a key it leaves goes on to the grid's.
+        QScopedValueRollback<bool> forwarding(forwardingKey_, true);
+        QCoreApplication::sendEvent(target, event);
+    }
+    event->accept();
+    return true;
+}
+
+void TStringGrid::EditorOpened(QLineEdit* editor, const QModelIndex& index)
+{
+    editor_ = editor;
+    const QPersistentModelIndex cell(index);
+    connect(editor, &QLineEdit::textChanged, this, [this, cell](const QString& text) {
+        if (cell.isValid())
+            cells_->setData(cell, text, Qt::EditRole);
+    });
+}
+
+void TStringGrid::CloseCellEditor()
+{
+    if (!Editing() || !editor_)
+        return;
+    commitData(editor_);
+    closeEditor(editor_, QAbstractItemDelegate::NoHint);
+}
+
+void TStringGrid::CellDrawn(const QModelIndex& index)
+{
+    const int col = index.column() + FixedCols();
+    const int row = index.row() + FixedRows();
+    RunWindowEvent([&] {
+        if (OnDrawCell)
+            OnDrawCell(col, row);
+    });
+}
+
+void TStringGrid::UpdateHeaders()
+{
+    horizontalHeader()->setVisible(FixedRows() > 0);
+    verticalHeader()->setVisible(FixedCols() > 0);
+    verticalHeader()->setFixedWidth(fixedColWidth_);
+    corner_->setText(Cells(0, 0));
+    updateGeometries();
+}
+
+void TStringGrid::updateGeometries()
+{
+    QTableView::updateGeometries();
+    const bool corner = FixedRows() > 0 && FixedCols() > 0;
+    corner_->setVisible(corner);
+    if (corner) {
+        corner_->setGeometry(frameWidth(), frameWidth(), fixedColWidth_, horizontalHeader()->height());
+        corner_->raise();
+    }
+}
