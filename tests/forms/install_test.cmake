@@ -1,0 +1,35 @@
+# Installs the build into a fresh prefix and checks that a desktop finds the
+# program, its menu entry and its icon there.
+# Run as: cmake -DBUILD_DIR=... -DPREFIX=... -P install_test.cmake
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
+                RESULT_VARIABLE status OUTPUT_QUIET)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${status}")
+endif()
+
+foreach(file bin/tolvazen share/applications/tolvazen.desktop
+             share/icons/hicolor/32x32/apps/tolvazen.xpm share/pixmaps/tolvazen.xpm)
+  if(NOT EXISTS "${PREFIX}/${file}")
+    message(FATAL_ERROR "not installed: ${file}")
+  endif()
+endforeach()
+
+file(READ "${PREFIX}/share/applications/tolvazen.desktop" entry)
+string(FIND "${entry}" "\nCategories=Science;Education;\n" at)
+if(at EQUAL -1)
+  message(FATAL_ERROR "the desktop entry is not in the Science and Education menus")
+endif()
+foreach(line "[Desktop Entry]" "Type=Application" "Exec=tolvazen\n" "Icon=tolvazen\n"
+             "Name=" "Name[ru]=" "Comment=" "Comment[ru]=")
+  string(FIND "\n${entry}" "\n${line}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "the desktop entry lacks a line starting with ${line}")
+  endif()
+endforeach()
+
+file(READ "${PREFIX}/share/pixmaps/tolvazen.xpm" icon)
+string(FIND "${icon}" "\"32 32 " at)
+if(at EQUAL -1)
+  message(FATAL_ERROR "the icon is not a 32 x 32 picture")
+endif()
