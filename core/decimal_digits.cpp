@@ -57,9 +57,14 @@ std::uint64_t NearestInteger(Extended value)
     return static_cast<std::uint64_t>(__builtin_llrintl(value));
 }
 
-// floor(log10(2) * k) for the binary exponents of extended values, give or
-// take one; the caller corrects it.
-int DecimalExponentEstimate(int k) { return static_cast<int>((static_cast<long long>(k) * 78913) >> 18); }
+// floor(log10(2) * k), or one less, for the binary exponents of extended
+// values: never more, so that the decade is always found from below and a
+// value just under a power of ten keeps its 18 digits.
+int DecimalExponentEstimate(int k)
+{
+    const long long factor = k >= 0 ? 78913 : 78914;  // just below / above log10(2) * 2^18
+    return static_cast<int>((static_cast<long long>(k) * factor) >> 18);
+}
 
 // The sign bit and the biased binary exponent of the extended format.
 unsigned SignAndExponent(Extended value)
@@ -80,8 +85,8 @@ DecimalDigits::DecimalDigits(Extended value)
     negative_ = (field & 0x8000) != 0;
     const Extended magnitude = std::fabs(value);
 
-    // A denormal's biased exponent understates it; the correction below
-    // walks the estimate up to the right decade.
+    // The loop walks the estimate up to the right decade; only a denormal,
+    // whose biased exponent overstates it, walks down.
     int e = DecimalExponentEstimate(static_cast<int>(biased) - 16383) + 1;
     for (;;) {
         const Extended scaled = Scale(magnitude, kDigits - e);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "core/number_text.h"
 
 namespace {
@@ -145,6 +147,26 @@ TEST(ParseInteger, WholeNumbersOfThirtyTwoBits)
         } catch (const RunError& e) {
             EXPECT_EQ(e.what(), "'" + std::string(bad) + "' is not a valid integer value");
         }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Values just below a power of ten keep all 18 nines: the decade is found
+// from below, never settled one decade too high.
+TEST(FormatGeneral, EighteenNinesBelowEveryPowerOfTen)
+{
+    for (int n = -300; n <= 300; ++n) {
+        const std::string text = "0.999999999999999999e" + std::to_string(n);
+        const long double value = std::strtold(text.c_str(), nullptr);
+        const std::string written = FormatGeneral(value, 18, ".");
+        std::string digits;
+        for (const char c : written.substr(0, written.find('E')))
+            if (c != '.')
+                digits += c;
+        EXPECT_NE(digits.find("999999999999999999"), std::string::npos) << text << " gave " << written;
     }
 }
 
