@@ -1,3 +1,5 @@
+// The main function of the widget tests: a QApplication, headless unless a
+// display platform is named, then every test.
 #include <QApplication>
 #include <gtest/gtest.h>
 
