@@ -44,8 +44,7 @@ protected:
     void SetUp() override
     {
         ChartWindowTest::SetUp();
-        EnterPoints("0.03", {{"1", "2"}, {"2", "4.1"}, {"3", "5.9"}, {"4", "8"}});
-        ASSERT_EQ(Equation(), EquationCaption("Y=1.98*X+0.05"));
+        EnterFourPointExample();
     }
 };
 

@@ -11,8 +11,7 @@ protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
-        EnterPoints("0.03", {{"1", "2"}, {"2", "4.1"}, {"3", "5.9"}, {"4", "8"}});
-        ASSERT_EQ(Equation(), EquationCaption("Y=1.98*X+0.05"));
+        EnterFourPointExample();
     }
     // The chart reports a press on value `index` of a series.
     void Click(TChartSeries& series, int index, Qt::MouseButton button = Qt::LeftButton)

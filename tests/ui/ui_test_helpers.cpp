@@ -100,6 +100,12 @@ void MainWindowTest::EnterPoints(const QString& tolerance, const std::vector<std
     }
 }
 
+void MainWindowTest::EnterFourPointExample()
+{
+    EnterPoints("0.03", {{"1", "2"}, {"2", "4.1"}, {"3", "5.9"}, {"4", "8"}});
+    ASSERT_EQ(Equation(), EquationCaption("Y=1.98*X+0.05"));
+}
+
 QString EquationCaption(const QString& equation)
 {
     return QStringLiteral("Уравнение прямой:\n\r") + equation;

@@ -72,6 +72,9 @@ protected:
 
     // The point grid filled through the keyboard: count, tolerance, points.
     void EnterPoints(const QString& tolerance, const std::vector<std::pair<QString, QString>>& points);
+    // The points (1; 2), (2; 4.1), (3; 5.9), (4; 8) with tolerance 0.03,
+    // entered and fitted to Y=1.98*X+0.05.
+    void EnterFourPointExample();
 
     QString Cell1(int col, int row) const { return form->StringGrid1->Cells(col, row); }
     QString Cell3(int col, int row) const { return form->StringGrid3->Cells(col, row); }
