@@ -27,16 +27,11 @@ const QString kFourPointFigures = QStringLiteral(
     "Предел обнаружения: 0.44242\n"
     "Предел определения: 0.83134");
 
-TEST_F(LineStatisticsTest, AFitShowsTheFiguresOfItsLine)
+TEST_F(LineStatisticsTest, HoveringTheEquationShowsTheFiguresOfTheLine)
 {
     EXPECT_EQ(ToolTip(), QString()) << "no line before the first fit";
     EnterFourPointExample();
     EXPECT_EQ(ToolTip(), kFourPointFigures);
-}
-
-TEST_F(LineStatisticsTest, HoveringTheEquationShowsTheFigures)
-{
-    EnterFourPointExample();
     QTest::mouseMove(form->Label4, form->Label4->rect().center());
     QTest::qWait(50);
     QTest::mouseMove(form->Label4, form->Label4->rect().center() + QPoint(1, 0));
