@@ -138,7 +138,7 @@ private:
     QWidget* client_;
     QWidget* activeControl_ = nullptr;
     int panel1Width_ = 369;
-    bool activated_ = false;
+    bool started_ = false;
 };
 
 extern TForm1* Form1;
