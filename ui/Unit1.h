@@ -132,6 +132,7 @@ private:
     void ReformatDeviations();
     void UseChosenDataFile(const QString& path);
     bool SaveEditorText();
+    void LeaveEditorPanel();
     QWidget* OwningControl(QWidget* widget) const;
     void FocusChanged(QWidget* now);
 
