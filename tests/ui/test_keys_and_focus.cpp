@@ -1,7 +1,6 @@
 // The menu bar, its menus and the modal windows take the keyboard for a while
-// without counting as a control the focus left or entered; the grids do not
-// search as the user types; the start-up routine runs once at the first
-// showing.
+// without counting as a control the focus left or entered; the start-up
+// routine runs once at the first showing.
 #include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
