@@ -135,13 +135,14 @@ private:
     void ReformatDeviations();
     void UseChosenDataFile(const QString& path);
     bool SaveEditorText();
+    void LeaveEditorPanel();
     QWidget* OwningControl(QWidget* widget) const;
     void FocusChanged(QWidget* now);
 
     QWidget* client_;
     QWidget* activeControl_ = nullptr;
     int panel1Width_ = 369;
-    bool activated_ = false;
+    bool started_ = false;
 };
 
 extern TForm1* Form1;

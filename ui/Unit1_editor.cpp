@@ -63,7 +63,18 @@ void TForm1::CloseEditClick()
     }
     State.EditorChanged = 0;
     Chart1->show();
+    LeaveEditorPanel();
     Panel4->hide();
+}
+
+// The focus leaves the panel for the count field, where its arrival runs no
+// handler. This holds also while the window is not active (a question box has
+// just closed): keys that still arrive for the window go to the field, never
+// to the hidden text.
+void TForm1::LeaveEditorPanel()
+{
+    if (Panel4->isAncestorOf(focusWidget()))
+        Edit1->setFocus(Qt::OtherFocusReason);
 }
 
 bool TForm1::SaveEditorText()
@@ -79,6 +90,7 @@ bool TForm1::SaveEditorText()
     if (!WriteWholeFile(State.DataFileName, *bytes))
         throw RunError::CannotCreateFile(State.DataFileName);
     State.EditorChanged = 0;
+    Memo1->document()->setModified(false);
     OpenDatFileClick();
     if (State.SelectedRecord == 0)
         State.SelectedRecord = 1;
