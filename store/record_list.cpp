@@ -1,7 +1,6 @@
 #include "record_list.h"
 
 #include "text_reader.h"
-#include "whole_file.h"
 
 namespace {
 
@@ -9,34 +8,44 @@ constexpr std::size_t kFieldStart = 6;
 constexpr std::size_t kDateLength = 10;
 constexpr std::size_t kTimeLength = 6;
 
-std::string Field(std::string_view line, std::size_t length)
+std::string_view Field(std::string_view line, std::size_t length)
 {
-    return line.size() > kFieldStart ? std::string(line.substr(kFieldStart, length)) : std::string();
-}
-
-std::string DateField(std::string_view dateLine)
-{
-    std::string date = Field(dateLine, kDateLength);
-    return std::string(2 * (kDateLength - date.size()), ' ') + date;
+    return line.size() > kFieldStart ? line.substr(kFieldStart, length) : std::string_view();
 }
 
 }  // namespace
 
-std::vector<RecordEntry> ListRecordEntries(CalibrationState& s, const std::string& dataFileName)
+std::string_view RecordEntries::Text(std::size_t number) const
 {
-    std::vector<RecordEntry> entries;
-    s.RecordCounter.SetLow16(0);
-    const std::string bytes = ReadWholeFile(dataFileName).value_or(std::string());
-    TextReader reader(bytes);
-    int count = 0;
-    while (!reader.SkipBlanks()) {
-        const std::string_view line = reader.ReadLine();
-        if (line.front() != '#')
-            continue;
-        s.RecordCounter.SetLow16(++count);
-        s.DateText = DateField(reader.ReadLine());
-        s.TimeText = Field(reader.ReadLine(), kTimeLength);
-        entries.push_back({count, s.DateText + " " + s.TimeText});
+    const std::size_t begin = number > 1 ? ends_[number - 2] : 0;
+    return std::string_view(block_).substr(begin, ends_[number - 1] - begin);
+}
+
+void RecordEntries::Add(std::string_view dateText, std::string_view timeText)
+{
+    block_.append(dateText);
+    block_ += ' ';
+    block_.append(timeText);
+    ends_.push_back(block_.size());
+}
+
+RecordEntries ListRecordEntries(CalibrationState& s, const std::string& dataFileName)
+{
+    RecordEntries entries;
+    s.RecordCounter.SetLow32(0);
+    TextReader reader = TextReader::OpenFile(dataFileName);
+    std::string date;
+    while (reader.SkipToMarker()) {
+        reader.ReadLine(0);
+        const std::string_view dateField = Field(reader.ReadLine(kFieldStart + kDateLength), kDateLength);
+        date.assign(2 * (kDateLength - dateField.size()), ' ');
+        date += dateField;
+        entries.Add(date, Field(reader.ReadLine(kFieldStart + kTimeLength), kTimeLength));
+    }
+    s.RecordCounter.SetLow32(static_cast<long long>(entries.size()));
+    if (!entries.empty()) {
+        s.DateText = date;
+        s.TimeText = std::string(entries.Text(entries.size()).substr(date.size() + 1));
     }
     return entries;
 }
