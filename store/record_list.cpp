@@ -1,12 +1,15 @@
 #include "record_list.h"
 
+#include <filesystem>
+
 #include "text_reader.h"
 
 namespace {
 
 constexpr std::size_t kFieldStart = 6;
-constexpr std::size_t kDateLength = 10;
-constexpr std::size_t kTimeLength = 6;
+// Room is reserved for one entry per this many bytes of the file, which
+// saved records exceed; the pages of room not used are never touched.
+constexpr std::uintmax_t kBytesPerEntryGuess = 128;
 
 std::string_view Field(std::string_view line, std::size_t length)
 {
@@ -15,37 +18,47 @@ std::string_view Field(std::string_view line, std::size_t length)
 
 }  // namespace
 
-std::string_view RecordEntries::Text(std::size_t number) const
+std::string RecordEntries::Text(std::size_t number) const
 {
-    const std::size_t begin = number > 1 ? ends_[number - 2] : 0;
-    return std::string_view(block_).substr(begin, ends_[number - 1] - begin);
+    const char* slot = block_.data() + (number - 1) * kSlot;
+    const auto dateLength = static_cast<std::size_t>(slot[0]);
+    const auto timeLength = static_cast<std::size_t>(slot[1]);
+    std::string text(2 * (kDateLength - dateLength), ' ');
+    text.append(slot + 2, dateLength);
+    text += ' ';
+    text.append(slot + 2 + kDateLength, timeLength);
+    return text;
 }
 
-void RecordEntries::Add(std::string_view dateText, std::string_view timeText)
+void RecordEntries::Add(std::string_view dateField, std::string_view timeField)
 {
-    block_.append(dateText);
-    block_ += ' ';
-    block_.append(timeText);
-    ends_.push_back(block_.size());
+    char slot[kSlot] = {static_cast<char>(dateField.size()), static_cast<char>(timeField.size())};
+    dateField.copy(slot + 2, kDateLength);
+    timeField.copy(slot + 2 + kDateLength, kTimeLength);
+    block_.append(slot, kSlot);
 }
 
 RecordEntries ListRecordEntries(CalibrationState& s, const std::string& dataFileName)
 {
     RecordEntries entries;
     s.RecordCounter.SetLow32(0);
+    std::error_code unknownSize;
+    const std::uintmax_t fileSize = std::filesystem::file_size(dataFileName, unknownSize);
+    if (!unknownSize)
+        entries.Reserve(static_cast<std::size_t>(fileSize / kBytesPerEntryGuess));
     TextReader reader = TextReader::OpenFile(dataFileName);
     std::string date;
     while (reader.SkipToMarker()) {
         reader.ReadLine(0);
-        const std::string_view dateField = Field(reader.ReadLine(kFieldStart + kDateLength), kDateLength);
-        date.assign(2 * (kDateLength - dateField.size()), ' ');
-        date += dateField;
-        entries.Add(date, Field(reader.ReadLine(kFieldStart + kTimeLength), kTimeLength));
+        date = Field(reader.ReadLine(kFieldStart + RecordEntries::kDateLength), RecordEntries::kDateLength);
+        entries.Add(date, Field(reader.ReadLine(kFieldStart + RecordEntries::kTimeLength), RecordEntries::kTimeLength));
     }
     s.RecordCounter.SetLow32(static_cast<long long>(entries.size()));
     if (!entries.empty()) {
-        s.DateText = date;
-        s.TimeText = std::string(entries.Text(entries.size()).substr(date.size() + 1));
+        const std::string text = entries.Text(entries.size());
+        const std::size_t blank = 2 * (RecordEntries::kDateLength - date.size()) + date.size();
+        s.DateText = text.substr(0, blank);
+        s.TimeText = text.substr(blank + 1);
     }
     return entries;
 }

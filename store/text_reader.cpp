@@ -33,6 +33,8 @@ TextReader TextReader::OpenFile(const std::string& fileName)
         reader.file_.reset(std::fopen(fileName.c_str(), "rb"));
     reader.readOk_ = reader.file_ != nullptr;
     if (reader.readOk_) {
+        // The reader has a buffer of its own; the stream's would only add a copy.
+        std::setvbuf(reader.file_.get(), nullptr, _IONBF, 0);
         reader.buffer_.resize(kBufferSize);
         reader.data_ = reader.buffer_.data();
         reader.ended_ = false;

@@ -48,7 +48,7 @@ void TForm1::OpenDatFileClick()
     for (std::size_t k = 1; k <= entries.size(); ++k) {
         const int row = static_cast<int>(k);
         StringGrid2->SetCells(0, row, QString::number(row));
-        StringGrid2->SetCells(1, row, FromFileBytes(std::string(entries.Text(k))));
+        StringGrid2->SetCells(1, row, FromFileBytes(entries.Text(k)));
     }
     StringGrid2->SetRowCount(State.RecordCounter + 1);
 }
