@@ -59,6 +59,21 @@ std::size_t ListedLineByLine(std::string_view bytes)
     return count;
 }
 
+// The marker lines the load counts, found line by line: the first line as
+// it stands, blanks skipped before every later one.
+long long LoadedLineByLine(std::string_view bytes)
+{
+    TextReader reader(bytes);
+    long long count = 0;
+    std::string_view line = reader.ReadLine();
+    for (;;) {
+        count += !line.empty() && line.front() == '#';
+        if (reader.SkipBlanks())
+            return count;
+        line = reader.ReadLine();
+    }
+}
+
 void ReadNumbers(std::string_view bytes)
 {
     TextReader reader(bytes);
@@ -90,6 +105,10 @@ void CheckRecords(std::string_view bytes)
     Require(static_cast<std::size_t>(s.RecordCounter) == entries.size());
     for (std::size_t k = 1; k <= entries.size(); ++k)
         Require(entries.Text(k).size() <= 27);
+
+    const long long beyond = LoadedLineByLine(bytes) + 1;
+    const RecordReadings none = ReadRecord(s, FileName(), beyond);
+    Require(s.RecordCounter == beyond - 1 && none.lines.empty() && none.rowCount == 2);
 
     const long long last = static_cast<long long>(entries.size());
     for (const long long n : {0LL, 1LL, 2LL, last, last + 1}) {
