@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,9 @@ struct ByteRange {
     std::size_t end = 0;
 };
 ByteRange RecordLines(std::string_view bytes, long long n);
+// The same range in a file, which is streamed; no value when it cannot be
+// read.
+std::optional<ByteRange> RecordLinesInFile(const std::string& dataFileName, long long n);
 
 // Removes the lines of record n from the data file and keeps every other
 // byte as it stands; the file is replaced in one rename (ReplaceFileContents).

@@ -74,7 +74,7 @@ public:
     void OpenDatFileClick();
     void StringGrid2SelectCell(int col, int row, bool& canSelect);
     void StringGrid2KeyDown(std::uint16_t& key, Qt::KeyboardModifiers shift);
-    void LoadRecord(int n);
+    void LoadRecord(long long n);
     void SaveChoiceClick();
     void N1Click();
     void N5Click();
