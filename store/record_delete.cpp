@@ -1,6 +1,7 @@
 #include "record_delete.h"
 
 #include "atomic_replace.h"
+#include "file_lock.h"
 #include "text_reader.h"
 #include "whole_file.h"
 
@@ -41,8 +42,11 @@ ByteRange RecordLines(std::string_view bytes, long long n)
     return range;
 }
 
-bool DeleteRecordLines(const std::string& dataFileName, long long n)
+bool DeleteRecordLines(const std::string& dataFileName, long long n, std::chrono::milliseconds lockWait)
 {
+    if (dataFileName.empty())
+        return false;
+    const DataFileLock lock(dataFileName, lockWait);
     const auto bytes = ReadWholeFile(dataFileName);
     if (!bytes)
         return false;
