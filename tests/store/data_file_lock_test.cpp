@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <thread>
+#include <unistd.h>
 
 #include "example_record.h"
 #include "store/edited_file.h"
@@ -102,4 +103,23 @@ TEST(EditedFile, ASaveOverAChangedFileReportsTheChangeAndWritesOnlyWhenTold)
     EXPECT_EQ(SaveEditedFile(file, std::nullopt, "again").status, EditedFileSave::Status::Saved);
     EXPECT_EQ(Slurp(file), "again");
     EXPECT_EQ(SaveEditedFile(dir.File("no/folder.dat"), std::nullopt, "x").status, EditedFileSave::Status::Failed);
+}
+
+TEST(DataFileLock, InAReadOnlyFolderTheAppendLocksTheFileItselfAndAReadOnlyFileTakesNone)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind the superuser";
+    TempDir dir;
+    const std::string file = dir.Write("data.dat", "#\r\n");
+    std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    {
+        const DataFileLock held(file);
+        EXPECT_THROW(AppendExample(file, kShortWait), DataFileBusy);
+    }
+    EXPECT_TRUE(AppendExample(file, kShortWait));
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+    EXPECT_FALSE(AppendExample(file, kShortWait));
+    std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_all);
+    EXPECT_EQ(Slurp(file), "#\r\n" + ExampleRecordBytes());
+    EXPECT_EQ(dir.FileCount(), 1);
 }
