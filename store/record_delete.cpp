@@ -1,6 +1,7 @@
 #include "record_delete.h"
 
 #include "atomic_replace.h"
+#include "file_lock.h"
 #include "text_reader.h"
 #include "whole_file.h"
 
@@ -48,8 +49,11 @@ std::optional<ByteRange> RecordLinesInFile(const std::string& dataFileName, long
     return range;
 }
 
-bool DeleteRecordLines(const std::string& dataFileName, long long n)
+bool DeleteRecordLines(const std::string& dataFileName, long long n, std::chrono::milliseconds lockWait)
 {
+    if (dataFileName.empty())
+        return false;
+    const DataFileLock lock(dataFileName, lockWait);
     const auto range = RecordLinesInFile(dataFileName, n);
     if (!range)
         return false;

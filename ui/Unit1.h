@@ -4,6 +4,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "chart/TChart.h"
@@ -143,6 +144,9 @@ private:
     QWidget* activeControl_ = nullptr;
     int panel1Width_ = 369;
     bool started_ = false;
+    // The data file's bytes as the editor last read or wrote them (no value:
+    // it could not be read), so that its save sees another program's change.
+    std::optional<std::string> editorSeen_;
 };
 
 extern TForm1* Form1;

@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 
+#include "store/edited_file.h"
 #include "store/whole_file.h"
 #include "ui/Unit1.h"
 #include "ui/error_box.h"
@@ -27,12 +28,12 @@ void TForm1::N9Click()
 {
     Panel4->show();
     Chart1->hide();
-    const std::optional<std::string> bytes = ReadWholeFile(State.DataFileName);
-    if (!bytes)
+    editorSeen_ = ReadWholeFile(State.DataFileName);
+    if (!editorSeen_)
         throw RunError::CannotOpenFile(State.DataFileName);
     {
         const QSignalBlocker quiet(Memo1);
-        Memo1->setPlainText(EditorText(FromFileBytes(*bytes)));
+        Memo1->setPlainText(EditorText(FromFileBytes(*editorSeen_)));
     }
     Memo1->document()->setModified(false);
     Memo1->setFocus();
@@ -87,8 +88,17 @@ bool TForm1::SaveEditorText()
                                 .arg(unencodable));
         return false;
     }
-    if (!WriteWholeFile(State.DataFileName, *bytes))
-        throw RunError::CannotCreateFile(State.DataFileName);
+    for (;;) {
+        EditedFileSave save = SaveEditedFile(State.DataFileName, editorSeen_, *bytes);
+        if (save.status == EditedFileSave::Status::Failed)
+            throw RunError::CannotCreateFile(State.DataFileName);
+        if (save.status == EditedFileSave::Status::Saved)
+            break;
+        if (!AskOverwriteChangedFile(Qs(State.DataFileName), editorSeen_, save.current))
+            return false;
+        editorSeen_ = std::move(save.current);
+    }
+    editorSeen_ = *bytes;
     State.EditorChanged = 0;
     Memo1->document()->setModified(false);
     OpenDatFileClick();
