@@ -1,6 +1,6 @@
 #include "decimal_digits.h"
 
-#include <cmath>
+#include <charconv>
 #include <cstring>
 
 namespace {
@@ -27,85 +27,112 @@ constexpr std::uint64_t kPow10[] = {1ULL,
                                     100000000000000000ULL,
                                     1000000000000000000ULL};
 
-// 10^k; exact up to 10^27 in extended precision.
-Extended Pow10(int k)
-{
-    static const Extended table[] = {
-        1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
-        1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L,
-        1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
-    if (k >= 0 && k <= 27)
-        return table[k];
-    return std::pow(10.0L, static_cast<Extended>(k));
-}
+using Wide = unsigned __int128;
 
-// value × 10^k with as few roundings as possible.
-Extended Scale(Extended value, int k)
-{
-    if (k > 27)
-        return Scale(value * Pow10(27), k - 27);
-    if (k < -27)
-        return Scale(value / Pow10(27), k + 27);
-    return k >= 0 ? value * Pow10(k) : value / Pow10(-k);
-}
+// 5^k for k = 0..27, the powers that fit in 64 bits.
+constexpr int kMaxPow5 = 27;
+struct Pow5Table {
+    std::uint64_t value[kMaxPow5 + 1];
+    constexpr Pow5Table() : value()
+    {
+        value[0] = 1;
+        for (int k = 1; k <= kMaxPow5; ++k)
+            value[k] = value[k - 1] * 5;
+    }
+};
+constexpr Pow5Table kPow5;
 
-// The integer nearest to a value in [0, 2^63), in the current (nearest)
-// rounding mode of the extended unit.
-std::uint64_t NearestInteger(Extended value)
+// The fields of an 80-bit extended value: the sign bit with the biased
+// binary exponent, and the 64-bit significand with its explicit leading bit.
+struct ExtendedFields {
+    unsigned signAndExponent;
+    std::uint64_t significand;
+};
+
+ExtendedFields Fields(Extended value)
 {
     static_assert(std::numeric_limits<Extended>::digits == 64, "80-bit extended precision expected");
-    return static_cast<std::uint64_t>(__builtin_llrintl(value));
+    std::uint16_t top;
+    std::uint64_t significand;
+    std::memcpy(&significand, &value, sizeof significand);
+    std::memcpy(&top, reinterpret_cast<const char*>(&value) + 8, sizeof top);
+    return {top, significand};
 }
 
-// floor(log10(2) * k), or one less, for the binary exponents of extended
-// values: never more, so that the decade is always found from below and a
-// value just under a power of ten keeps its 18 digits.
-int DecimalExponentEstimate(int k)
-{
-    const long long factor = k >= 0 ? 78913 : 78914;  // just below / above log10(2) * 2^18
-    return static_cast<int>((static_cast<long long>(k) * factor) >> 18);
-}
+// floor(log10(2) * k) for |k| up to 1650.
+int FloorLog10Pow2(int k) { return static_cast<int>((static_cast<long long>(k) * 78913) >> 18); }
 
-// The sign bit and the biased binary exponent of the extended format.
-unsigned SignAndExponent(Extended value)
-{
-    std::uint16_t field;
-    std::memcpy(&field, reinterpret_cast<const char*>(&value) + 8, sizeof field);
-    return field;
-}
+// The decimal exponents whose 18-digit scaling keeps within 64-bit powers
+// of five, handled exactly with 128-bit integers.
+constexpr int kLowestExactExponent = kDigits - kMaxPow5;
+constexpr int kHighestExactExponent = kDigits - 1;
 
 }  // namespace
 
 DecimalDigits::DecimalDigits(Extended value)
 {
-    const unsigned field = SignAndExponent(value);
-    const unsigned biased = field & 0x7FFF;
+    const ExtendedFields f = Fields(value);
+    const int biased = static_cast<int>(f.signAndExponent & 0x7FFF);
     if (value == 0 || biased == 0x7FFF)
         return;
-    negative_ = (field & 0x8000) != 0;
-    const Extended magnitude = std::fabs(value);
-
-    // The loop walks the estimate up to the right decade; only a denormal,
-    // whose biased exponent overstates it, walks down.
-    int e = DecimalExponentEstimate(static_cast<int>(biased) - 16383) + 1;
-    for (;;) {
-        const Extended scaled = Scale(magnitude, kDigits - e);
-        if (scaled >= static_cast<Extended>(kPow10[kDigits])) {
-            ++e;
-            continue;
-        }
-        const std::uint64_t n = NearestInteger(scaled);
-        if (n >= kPow10[kDigits]) {
-            ++e;
-        } else if (n < kPow10[kDigits - 1]) {
-            --e;
-        } else {
-            digits_ = n;
-            break;
-        }
-    }
+    negative_ = (f.signAndExponent & 0x8000) != 0;
     count_ = kDigits;
-    exponent_ = e;
+
+    // |value| lies in [2^binary, 2^(binary+1)), so its decade is this
+    // estimate or the next one.
+    const int binary = biased - 16383;
+    const int estimate = FloorLog10Pow2(binary) + 1;
+    if (biased == 0 || estimate < kLowestExactExponent || estimate > kHighestExactExponent)
+        FromLibrary(value);
+    else
+        FromSignificand(f.significand, binary - 63, estimate);
+}
+
+// |value| = significand × 2^power. With k = 18 − e the scaled value
+// |value| × 10^k = significand × 5^k × 2^(power + k) is an exact 128-bit
+// product shifted right, rounded to nearest with ties to even.
+void DecimalDigits::FromSignificand(std::uint64_t significand, int power, int e)
+{
+    for (;; ++e) {
+        const int k = kDigits - e;
+        const Wide product = static_cast<Wide>(significand) * kPow5.value[k];
+        const int shift = -(power + k);
+        const Wide whole = product >> shift;
+        if (whole >= kPow10[kDigits])
+            continue;
+        std::uint64_t n = static_cast<std::uint64_t>(whole);
+        if (shift > 0) {
+            const Wide rest = product - (whole << shift);
+            const Wide half = static_cast<Wide>(1) << (shift - 1);
+            if (rest > half || (rest == half && (n & 1) != 0))
+                ++n;
+        }
+        if (n == kPow10[kDigits]) {
+            n = kPow10[kDigits - 1];
+            ++e;
+        }
+        digits_ = n;
+        exponent_ = e;
+        return;
+    }
+}
+
+// Values beyond the exact range, and denormals, take the standard library's
+// correctly rounded scientific form d.ddddddddddddddddde±x.
+void DecimalDigits::FromLibrary(Extended value)
+{
+    char text[40];
+    const Extended magnitude = value < 0 ? -value : value;
+    const char* end = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific, kDigits - 1).ptr;
+    std::uint64_t n = 0;
+    const char* p = text;
+    for (; *p != 'e'; ++p)
+        if (*p != '.')
+            n = n * 10 + static_cast<std::uint64_t>(*p - '0');
+    int exponent = 0;
+    std::from_chars(p + 1 + (p[1] == '+'), end, exponent);
+    digits_ = n;
+    exponent_ = exponent + 1;
 }
 
 void DecimalDigits::Round(int n)

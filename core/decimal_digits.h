@@ -8,7 +8,8 @@
 // exponent e: |value| = 0.d1d2...dn × 10^e. Zero has no digits and e = 0.
 class DecimalDigits {
 public:
-    // Up to 18 significant digits of the value, rounded to nearest.
+    // The 18 significant digits of the exact value, rounded to nearest with
+    // ties to even.
     explicit DecimalDigits(Extended value);
 
     // Keeps n digits, rounding half-up on digit n+1; n below 0 makes the
@@ -26,6 +27,8 @@ public:
     const char* Digits() const { return text_; }
 
 private:
+    void FromSignificand(std::uint64_t significand, int power, int e);
+    void FromLibrary(Extended value);
     void Normalize();
 
     bool negative_ = false;

@@ -82,6 +82,26 @@ TEST_P(NumberTextTest, GeneralFormatOfStoredDoublesAtFifteenDigits)
     EXPECT_EQ(General(5e-324, 15), L("4.94065645841247E-324"));
 }
 
+// Stored doubles whose decimal texts end on a 5 lie just below it; the
+// shown digits round down.
+TEST_P(NumberTextTest, DoublesJustBelowAShownTieRoundDown)
+{
+    EXPECT_EQ(General(8.964684293660385, 15), L("8.96468429366038"));
+    EXPECT_EQ(FormatFixed(0.00203265, 5, 7, sep()), L("0.0020326"));
+    EXPECT_EQ(General(0.00883485), L("0.0088348"));
+    EXPECT_EQ(General(-0.00883485), L("-0.0088348"));
+    EXPECT_EQ(FormatFixed(1.005, 5, 2, sep()), L("1.00"));
+}
+
+// Exact decimal ties of the stored value still round half-up, away from zero.
+TEST_P(NumberTextTest, ExactTiesRoundHalfUp)
+{
+    EXPECT_EQ(Fixed(0.0625L), L("0.063"));
+    EXPECT_EQ(Fixed(-0.0625L), L("-0.063"));
+    EXPECT_EQ(General(1.125L, 3), L("1.13"));
+    EXPECT_EQ(General(123456789012345678.5L, 18), "123456789012345678");
+}
+
 TEST_P(NumberTextTest, ParseAcceptsTheNumberForms)
 {
     EXPECT_EQ(*ParseNumber(L(" 12.5 "), sep()), 12.5L);
