@@ -29,10 +29,10 @@ constexpr std::uint64_t kPow10[] = {1ULL,
 
 using Wide = unsigned __int128;
 
-// 5^k for k = 0..27, the powers that fit in 64 bits.
-constexpr int kMaxPow5 = 27;
+// 5^k for k = 0..55, the powers that fit in 128 bits.
+constexpr int kMaxPow5 = 55;
 struct Pow5Table {
-    std::uint64_t value[kMaxPow5 + 1];
+    Wide value[kMaxPow5 + 1];
     constexpr Pow5Table() : value()
     {
         value[0] = 1;
@@ -42,28 +42,60 @@ struct Pow5Table {
 };
 constexpr Pow5Table kPow5;
 
-// The fields of an 80-bit extended value: the sign bit with the biased
-// binary exponent, and the 64-bit significand with its explicit leading bit.
-struct ExtendedFields {
-    unsigned signAndExponent;
-    std::uint64_t significand;
+// a × b × 2^-shift for a 64-bit a and a 128-bit b, as its whole part (which
+// must fit in 64 bits), the first bit after the point, and whether any later
+// bit is set.
+struct ScaledProduct {
+    std::uint64_t whole;
+    bool halfBit;
+    bool beyondHalf;
 };
 
-ExtendedFields Fields(Extended value)
+// top × 2^-shift, with below telling whether bits under top were dropped.
+ScaledProduct Split(Wide top, bool below, int shift)
+{
+    if (shift == 0)
+        return {static_cast<std::uint64_t>(top), false, below};
+    const Wide rest = top & ((static_cast<Wide>(1) << shift) - 1);
+    const Wide half = static_cast<Wide>(1) << (shift - 1);
+    return {static_cast<std::uint64_t>(top >> shift), rest >= half, below || (rest & (half - 1)) != 0};
+}
+
+ScaledProduct Scale(std::uint64_t a, Wide b, int shift)
+{
+    if ((b >> 64) == 0)
+        return Split(static_cast<Wide>(a) * static_cast<std::uint64_t>(b), false, shift);
+    const Wide low = static_cast<Wide>(a) * static_cast<std::uint64_t>(b);
+    const Wide high = static_cast<Wide>(a) * static_cast<std::uint64_t>(b >> 64) + (low >> 64);
+    // The product is high × 2^64 + the low word; past 64 bits of shift the
+    // low word lies wholly below the half bit.
+    if (shift > 64)
+        return Split(high, static_cast<std::uint64_t>(low) != 0, shift - 64);
+    return Split((high << 64) | static_cast<std::uint64_t>(low), false, shift);
+}
+
+// The fields of an 80-bit extended value: the 64-bit significand with its
+// explicit leading bit, then the sign bit with the biased binary exponent.
+struct ExtendedFields {
+    std::uint64_t significand;
+    std::uint16_t signAndExponent;
+};
+
+ExtendedFields Fields(const Extended& value)
 {
     static_assert(std::numeric_limits<Extended>::digits == 64, "80-bit extended precision expected");
-    std::uint16_t top;
-    std::uint64_t significand;
-    std::memcpy(&significand, &value, sizeof significand);
-    std::memcpy(&top, reinterpret_cast<const char*>(&value) + 8, sizeof top);
-    return {top, significand};
+    ExtendedFields f;
+    std::memcpy(&f.significand, &value, sizeof f.significand);
+    std::memcpy(&f.signAndExponent, reinterpret_cast<const char*>(&value) + sizeof f.significand,
+                sizeof f.signAndExponent);
+    return f;
 }
 
 // floor(log10(2) * k) for |k| up to 1650.
 int FloorLog10Pow2(int k) { return static_cast<int>((static_cast<long long>(k) * 78913) >> 18); }
 
-// The decimal exponents whose 18-digit scaling keeps within 64-bit powers
-// of five, handled exactly with 128-bit integers.
+// The decimal exponents whose 18-digit scaling needs powers of five that fit
+// in 128 bits, handled exactly with integers.
 constexpr int kLowestExactExponent = kDigits - kMaxPow5;
 constexpr int kHighestExactExponent = kDigits - 1;
 
@@ -73,7 +105,7 @@ DecimalDigits::DecimalDigits(Extended value)
 {
     const ExtendedFields f = Fields(value);
     const int biased = static_cast<int>(f.signAndExponent & 0x7FFF);
-    if (value == 0 || biased == 0x7FFF)
+    if ((biased == 0 && f.significand == 0) || biased == 0x7FFF)
         return;
     negative_ = (f.signAndExponent & 0x8000) != 0;
     count_ = kDigits;
@@ -89,32 +121,30 @@ DecimalDigits::DecimalDigits(Extended value)
 }
 
 // |value| = significand × 2^power. With k = 18 − e the scaled value
-// |value| × 10^k = significand × 5^k × 2^(power + k) is an exact 128-bit
-// product shifted right, rounded to nearest with ties to even.
+// |value| × 10^k = significand × 5^k × 2^(power + k) is an exact 192-bit
+// product shifted right, rounded to nearest with ties to even. When e is one
+// decade low the whole part has 19 digits and its last one joins the
+// fraction.
 void DecimalDigits::FromSignificand(std::uint64_t significand, int power, int e)
 {
-    for (;; ++e) {
-        const int k = kDigits - e;
-        const Wide product = static_cast<Wide>(significand) * kPow5.value[k];
-        const int shift = -(power + k);
-        const Wide whole = product >> shift;
-        if (whole >= kPow10[kDigits])
-            continue;
-        std::uint64_t n = static_cast<std::uint64_t>(whole);
-        if (shift > 0) {
-            const Wide rest = product - (whole << shift);
-            const Wide half = static_cast<Wide>(1) << (shift - 1);
-            if (rest > half || (rest == half && (n & 1) != 0))
-                ++n;
-        }
-        if (n == kPow10[kDigits]) {
-            n = kPow10[kDigits - 1];
-            ++e;
-        }
-        digits_ = n;
-        exponent_ = e;
-        return;
+    const int k = kDigits - e;
+    const ScaledProduct scaled = Scale(significand, kPow5.value[k], -(power + k));
+    std::uint64_t n = scaled.whole;
+    bool up;
+    if (n >= kPow10[kDigits]) {
+        const std::uint64_t last = n % 10;
+        n /= 10;
+        ++e;
+        up = last > 5 || (last == 5 && (scaled.halfBit || scaled.beyondHalf || (n & 1) != 0));
+    } else {
+        up = scaled.halfBit && ((n & 1) != 0 || scaled.beyondHalf);
     }
+    if (up && ++n == kPow10[kDigits]) {
+        n = kPow10[kDigits - 1];
+        ++e;
+    }
+    digits_ = n;
+    exponent_ = e;
 }
 
 // Values beyond the exact range, and denormals, take the standard library's
