@@ -124,6 +124,15 @@ TEST_P(NumberTextTest, ParseRejectsEverythingElse)
     EXPECT_FALSE(ParseNumber(other, sep()).has_value());
 }
 
+TEST_P(NumberTextTest, LongestTextsKeepEveryDigit)
+{
+    EXPECT_EQ(FormatFixed(-123456789012345678.0L, 18, 18, sep()), L("-123456789012345678.000000000000000000"));
+    EXPECT_EQ(FormatFixed(0.000123456789012345678L, 18, 18, sep()), L("0.000123456789012346"));
+    EXPECT_EQ(General(0.000123456789012345678L, 18), L("0.000123456789012345678"));
+    EXPECT_EQ(General(-1.23456789012345678e-30L, 18), L("-1.23456789012345678E-30"));
+    EXPECT_EQ(General(123456789012345678.0L, 18), "123456789012345678");
+}
+
 INSTANTIATE_TEST_SUITE_P(Separators, NumberTextTest, ::testing::Values(Separator{"."}, Separator{","}),
                          [](const auto& info) { return std::string(info.param.sep) == "." ? "Point" : "Comma"; });
 
@@ -142,6 +151,15 @@ TEST(ParseNumberOrThrow, NamesTheText)
     } catch (const RunError& e) {
         EXPECT_STREQ(e.what(), "'' is not a valid floating point value");
     }
+}
+
+// A separator of several bytes, as a UTF-8 locale may have.
+TEST(NumberText, SeparatorOfSeveralBytes)
+{
+    EXPECT_EQ(FormatFixed(1.5L, 5, 3, "\u066B"), "1\u066B500");
+    EXPECT_EQ(FormatGeneral(-0.25L, 5, "\u066B"), "-0\u066B25");
+    EXPECT_EQ(FormatGeneral(123456.0L, 5, "\u066B"), "1\u066B2346E5");
+    EXPECT_EQ(*ParseNumber("2\u066B5", "\u066B"), 2.5L);
 }
 
 TEST(AddLeadingZero, OnlyALeadingPoint)
