@@ -23,8 +23,7 @@ public:
     bool Negative() const { return negative_; }
     int Count() const { return count_; }
     int Exponent() const { return exponent_; }
-    // The digits as characters '0'..'9'; valid after Round. Any digit is
-    // followed by at least 18 readable characters.
+    // The digits as characters '0'..'9'; valid after Round.
     const char* Digits() const { return text_; }
 
 private:
@@ -36,5 +35,5 @@ private:
     std::uint64_t digits_ = 0;  // the count_ digits as one integer
     int count_ = 0;
     int exponent_ = 0;
-    char text_[2 * 18] = {};
+    char text_[18] = {};
 };

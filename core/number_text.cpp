@@ -24,9 +24,10 @@ Extended ToExtended(const std::string& ascii)
 }
 
 // The text of one number, built in place: the longest is a sign, 18 integer
-// digits, the separator, 18 decimals and an exponent. Digits and fills are
-// at most 18 characters and are copied as a block of 18, so that no library
-// call is needed for them; the buffer leaves room for the block's overhang.
+// digits, the separator, 18 decimals and an exponent. Fills are at most 18
+// characters and are written as a block of 18, and digits are copied one by
+// one, so that no library call is needed for them; the buffer leaves room
+// for the block's overhang.
 class NumberWriter {
 public:
     explicit NumberWriter(std::string_view separator)
@@ -39,12 +40,12 @@ public:
         std::memcpy(buffer_ + size_, text, static_cast<std::size_t>(n));
         size_ += n;
     }
-    // n digits from a DecimalDigits text, which has 18 readable characters
-    // past any digit.
+    // Digits were just written one by one; copying them the same way
+    // lets each read take its value straight from the write.
     void AddDigits(const char* digits, int n)
     {
-        std::memcpy(buffer_ + size_, digits, kMaxDigits);
-        size_ += n;
+        for (int i = 0; i < n; ++i)
+            buffer_[size_++] = digits[i];
     }
     void Fill(int n, char c)
     {
