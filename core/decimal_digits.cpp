@@ -42,9 +42,8 @@ struct Pow5Table {
 };
 constexpr Pow5Table kPow5;
 
-// a × b × 2^-shift for a 64-bit a and a 128-bit b, as its whole part (which
-// must fit in 64 bits), the first bit after the point, and whether any later
-// bit is set.
+// A binary value as its whole part, its first bit after the point, and
+// whether any later bit is set.
 struct ScaledProduct {
     std::uint64_t whole;
     bool halfBit;
@@ -61,6 +60,8 @@ ScaledProduct Split(Wide top, bool below, int shift)
     return {static_cast<std::uint64_t>(top >> shift), rest >= half, below || (rest & (half - 1)) != 0};
 }
 
+// a × b × 2^-shift for a 64-bit a and a 128-bit b, exact; the whole part
+// must fit in 64 bits.
 ScaledProduct Scale(std::uint64_t a, Wide b, int shift)
 {
     if ((b >> 64) == 0)
