@@ -102,7 +102,7 @@ constexpr int kHighestExactExponent = kDigits - 1;
 
 }  // namespace
 
-DecimalDigits::DecimalDigits(Extended value)
+DecimalDigits::DecimalDigits(const Extended& value)
 {
     const ExtendedFields f = Fields(value);
     const int biased = static_cast<int>(f.signAndExponent & 0x7FFF);

@@ -9,8 +9,8 @@
 class DecimalDigits {
 public:
     // The 18 significant digits of the exact value, rounded to nearest with
-    // ties to even.
-    explicit DecimalDigits(Extended value);
+    // ties to even. The value is read in place, field by field, not copied.
+    explicit DecimalDigits(const Extended& value);
 
     // Keeps n digits, rounding half-up on digit n+1; n below 0 makes the
     // value 0, n = 0 lets the first digit decide between 0 and one unit in
