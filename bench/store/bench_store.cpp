@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
 
@@ -48,12 +49,12 @@ public:
           records_(records)
     {
         constexpr int kSlice = 10000;
-        std::filesystem::remove(name_);
+        std::ofstream out(name_, std::ios::binary | std::ios::trunc);
         for (int first = 0; first < records; first += kSlice) {
             std::string slice;
             for (int r = first; r < std::min(records, first + kSlice); ++r)
                 slice += RecordText(SampleState(r), kReadings, "05.03.2007", "14:27");
-            AppendToFile(name_, slice);
+            out << slice;
         }
     }
     ~SampleFile() { std::filesystem::remove(name_); }
