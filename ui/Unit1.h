@@ -11,6 +11,7 @@
 #include "ui/controls.h"
 #include "ui/string_grid.h"
 #include "ui/text_bridge.h"
+#include "ui/window_layout.h"
 
 class QAction;
 class QFileDialog;
@@ -137,7 +138,7 @@ private:
 
     QWidget* client_;
     QWidget* activeControl_ = nullptr;
-    int panel1Width_ = 369;
+    int panel1Width_ = WindowLayout::ExtendedPanelWidth;
     bool activated_ = false;
 };
 
