@@ -132,7 +132,7 @@ private:
     void ApplyLeadingZero(TStringGrid* grid, int col, int row);
     void ReformatDeviations();
     void UseChosenDataFile(const QString& path);
-    bool SaveEditorText();
+    void SaveEditorText();
     QWidget* OwningControl(QWidget* widget) const;
     void FocusChanged(QWidget* now);
 

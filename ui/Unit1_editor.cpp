@@ -2,12 +2,13 @@
 // data file as text and writes it back on request.
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QTextDocument>
 
 #include "store/whole_file.h"
 #include "ui/Unit1.h"
-#include "ui/error_box.h"
 #include "ui/file_text.h"
 #include "ui/question_box.h"
+#include "ui/save_refusal.h"
 
 namespace {
 
@@ -17,6 +18,15 @@ QString EditorText(QString text)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+// The text as it stands, character for character (no-break spaces, line
+// separators and all); only the break between two lines becomes CR LF.
+QString FileText(const QTextDocument& document)
+{
+    QString text = document.toRawText();
+    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
     return text;
 }
 
@@ -58,30 +68,23 @@ void TForm1::CloseEditClick()
         const QMessageBox::StandardButton answer = AskSaveChanges();
         if (answer == QMessageBox::Cancel)
             return;
-        if (answer == QMessageBox::Yes && !SaveEditorText())
-            return;
+        if (answer == QMessageBox::Yes)
+            SaveEditorText();
     }
     State.EditorChanged = 0;
     Chart1->show();
     Panel4->hide();
 }
 
-bool TForm1::SaveEditorText()
+void TForm1::SaveEditorText()
 {
-    QString unencodable;
-    const QString text = Memo1->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    const std::optional<std::string> bytes = ToFileBytes(text, &unencodable);
-    if (!bytes) {
-        ShowProgramErrorBox(QStringLiteral("Символ «%1» нельзя записать в файл данных. Изменения не сохранены.")
-                                .arg(unencodable));
-        return false;
-    }
-    if (!WriteWholeFile(State.DataFileName, *bytes))
+    RefuseWithoutDataFile(State.DataFileName);
+    const std::string bytes = FileBytesOrRefuse(FileText(*Memo1->document()));
+    if (!WriteWholeFile(State.DataFileName, bytes))
         throw RunError::CannotCreateFile(State.DataFileName);
     State.EditorChanged = 0;
     OpenDatFileClick();
     if (State.SelectedRecord == 0)
         State.SelectedRecord = 1;
     LoadRecord(State.SelectedRecord);
-    return true;
 }
