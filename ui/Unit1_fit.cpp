@@ -22,7 +22,7 @@ void TForm1::RaschetClick()
     if (m != State.PointCount) {
         State.PointCount = m;
         State.ActiveCount = m;
-        Edit1->setText(QString::number(m));
+        Edit1->SetText(QString::number(m));
         StringGrid1->SetRowCount(m + 1);
         for (int r = 1; r <= m; ++r)
             StringGrid1->SetCells(0, r, QString::number(r));
@@ -35,7 +35,7 @@ void TForm1::RaschetClick()
     if (const DegenerateInput input = FindDegenerateInput(State); input != DegenerateInput::None) {
         ShowProgramErrorBox(Qs(DegenerateMessage(input)));
         const int completed = CompletedPointCount(input);
-        Edit1->setText(QString::number(completed));
+        Edit1->SetText(QString::number(completed));
         Edit1Exit();
         const QString madeUp = Qs(MadeUpPointText(DecimalSeparator));
         StringGrid1->SetCells(1, completed, madeUp);

@@ -45,7 +45,7 @@ QToolButton* PictureButton(const QIcon& picture, QRect geometry, QWidget* parent
 TEdit* EditField(const QString& text, QRect geometry, QWidget* parent)
 {
     auto* edit = new TEdit(parent);
-    edit->setText(text);
+    edit->SetText(text);
     edit->setGeometry(geometry);
     return edit;
 }
