@@ -59,8 +59,7 @@ void TForm1::RaschetClick()
         if (i < fit.points.size())
             Chart1->Series1.AddXY(fit.points[i].x, fit.points[i].y, "", fit.points[i].colour);
     }
-    if (fit.failure)
-        throw *fit.failure;
+    fit.RaiseFailure();
     ShowEquation(fit.equation);
     RschRzClick();
 }
@@ -114,12 +113,9 @@ void TForm1::Chart1ClickSeries(TChartSeries* series, int valueIndex, Qt::MouseBu
     Chart1->Series2.AddXY(refit.high.x, refit.high.y, "", DefaultSeriesColor);
     for (std::size_t k = 0; k < refit.deviationTexts.size(); ++k)
         StringGrid1->SetCells(3, static_cast<int>(k) + 1, Qs(refit.deviationTexts[k]));
-    if (refit.textFailure)
-        throw *refit.textFailure;
     for (const ChartPoint& p : refit.points)
         points.AddXY(p.x, p.y, "", p.colour);
-    if (refit.pointFailure)
-        throw *refit.pointFailure;
+    refit.RaiseFailure();
     ShowEquation(refit.equation);
     RschRzClick();
 }
