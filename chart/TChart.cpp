@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "chart/chart_painting.h"
+#include "chart/design_fonts.h"
 #include "chart/press_resolution.h"
 #include "chart/series_span.h"
 
@@ -12,10 +13,7 @@ namespace {
 
 QFont AxisTitleFont()
 {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(15);
-    font.setBold(true);
-    return font;
+    return StandInFont(DesignFont::Arial, 15, true);
 }
 
 }  // namespace

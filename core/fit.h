@@ -44,16 +44,15 @@ int CompletedPointCount(DegenerateInput input);
 // user's decimal separator so that the completed fit can read it back.
 std::string MadeUpPointText(std::string_view separator);
 
-struct FitOutcome {
+// The deviation texts and points of the points before a failure, then the
+// failure.
+struct FitOutcome : EffectsThenError {
     // False when the denominator was 0: nothing shown changes.
     bool fitted = false;
     LinePoint low, high;
     // Per point, in point order, up to `failure`.
     std::vector<std::string> deviationTexts;
     std::vector<ChartPoint> points;
-    // An error raised at the point after the last one listed; the line and
-    // those points are shown before it ends the command.
-    std::optional<RunError> failure;
     std::string equation;
 };
 

@@ -119,7 +119,7 @@ RefitOutcome RefitLine(CalibrationState& s, std::string_view separator)
             out.deviationTexts.push_back(
                 FormatFixed(PointDeviation(s, i), s.ResultPrecision, s.ResultDecimals, separator));
     } catch (const RunError& e) {
-        out.textFailure = e;
+        out.failure = e;
         return out;
     }
     out.points.reserve(static_cast<std::size_t>(n));
@@ -133,7 +133,7 @@ RefitOutcome RefitLine(CalibrationState& s, std::string_view separator)
             out.points.push_back({s.PercentValues[i], s.MeasuredValues[i], colour});
         }
     } catch (const RunError& e) {
-        out.pointFailure = e;
+        out.failure = e;
         return out;
     }
     out.equation = EquationText(s.SlopeA, s.InterceptB, separator);

@@ -19,16 +19,15 @@ void ToggleExclusion(CalibrationState& s, int i, Colour shown);
 
 enum class RefitStop { Done, TooFewPoints, VerticalLine, ZeroDenominator };
 
-struct RefitOutcome {
+// A failure while the deviation texts are written leaves no chart points.
+struct RefitOutcome : EffectsThenError {
     RefitStop stop = RefitStop::Done;
     LinePoint low, high;
-    // Deviation texts of all points 1..PointCount, up to `textFailure`.
+    // Deviation texts of all points 1..PointCount, up to a failure.
     std::vector<std::string> deviationTexts;
-    std::optional<RunError> textFailure;
-    // Chart points of all points, silver for those out of the fit, up to
-    // `pointFailure`.
+    // Chart points of all points, silver for those out of the fit, up to a
+    // failure.
     std::vector<ChartPoint> points;
-    std::optional<RunError> pointFailure;
     std::string equation;
 };
 

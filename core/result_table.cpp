@@ -49,18 +49,25 @@ ResultEvaluation EvaluateResults(CalibrationState& s, std::string_view blankText
     for (int r = 1; r <= rowCount - 1; ++r) {
         ResultRowUpdate update;
         update.row = r;
-        std::string text = reading(r);
-        if (text.empty()) {
-            text = "0";
-            update.reading = text;
-        }
-        const auto value = CheckNumber(s, text, separator);
-        if (!value) {
-            update.reading = "0";
+        try {
+            std::string text = reading(r);
+            if (text.empty()) {
+                text = "0";
+                update.reading = text;
+            }
+            const auto value = CheckNumber(s, text, separator);
+            if (!value) {
+                update.reading = "0";
+                ev.rows.push_back(std::move(update));
+                break;
+            }
+            update.result =
+                FormatFixed(ResultValue(s, *value, *blank), s.ResultPrecision, s.ResultDecimals, separator);
+        } catch (const RunError& e) {
             ev.rows.push_back(std::move(update));
+            ev.failure = e;
             break;
         }
-        update.result = FormatFixed(ResultValue(s, *value, *blank), s.ResultPrecision, s.ResultDecimals, separator);
         ev.rows.push_back(std::move(update));
     }
     return ev;

@@ -21,10 +21,11 @@ struct ResultRowUpdate {
     std::optional<std::string> result;   // new result text
 };
 
-struct ResultEvaluation {
+struct ResultEvaluation : EffectsThenError {
     bool skipped = false;     // no line: nothing tested, nothing changes
     bool blankReset = false;  // the blank is no number: set it to "0" and stop
-    // In row order; a row whose reading was no number ends the list.
+    // In row order; a row whose reading was no number, or a failure, ends the
+    // list: the rows before it keep their new results.
     std::vector<ResultRowUpdate> rows;
 };
 

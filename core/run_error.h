@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -33,5 +34,18 @@ public:
         if (!text.empty() && static_cast<unsigned char>(text.back()) > '.')
             text += '.';
         return text;
+    }
+};
+
+// What a computation hands the window when a run-time error may end it part
+// way: the effects it lists up to that point, then the error. The window
+// shows those effects and then raises the error, which ends the command.
+struct EffectsThenError {
+    std::optional<RunError> failure;
+
+    void RaiseFailure() const
+    {
+        if (failure)
+            throw *failure;
     }
 };

@@ -8,13 +8,11 @@
 #include <QToolButton>
 
 #include "ui/error_box.h"
+#include "ui/window_layout.h"
 
 TForm1* Form1 = nullptr;
 
 namespace {
-
-constexpr int ClientHeight = 410;
-constexpr int ExtendedClientWidth = 724;
 
 // Runs a handler for a window event of a control.
 template <typename Handler>
@@ -33,7 +31,7 @@ TForm1::TForm1(std::string decimalSeparator, QWidget* parent)
     ConnectHandlers();
 
     move(188, 102);
-    resize(ExtendedClientWidth, MainMenu1->sizeHint().height() + ClientHeight);
+    resize(WindowLayout::ExtendedClientWidth, MainMenu1->sizeHint().height() + WindowLayout::ClientHeight);
     Edit1->setFocus();
     activeControl_ = Edit1;
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FocusChanged(now); });

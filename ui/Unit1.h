@@ -12,6 +12,7 @@
 #include "ui/controls.h"
 #include "ui/string_grid.h"
 #include "ui/text_bridge.h"
+#include "ui/window_layout.h"
 
 class QAction;
 class QFileDialog;
@@ -142,7 +143,7 @@ private:
 
     QWidget* client_;
     QWidget* activeControl_ = nullptr;
-    int panel1Width_ = 369;
+    int panel1Width_ = WindowLayout::ExtendedPanelWidth;
     bool started_ = false;
     // The data file's bytes as the editor last read or wrote them (no value:
     // it could not be read), so that its save sees another program's change.

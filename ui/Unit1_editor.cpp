@@ -2,13 +2,14 @@
 // data file as text and writes it back on request.
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QTextDocument>
 
 #include "store/edited_file.h"
 #include "store/whole_file.h"
 #include "ui/Unit1.h"
-#include "ui/error_box.h"
 #include "ui/file_text.h"
 #include "ui/question_box.h"
+#include "ui/save_refusal.h"
 
 namespace {
 
@@ -18,6 +19,15 @@ QString EditorText(QString text)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+// The text as it stands, character for character (no-break spaces, line
+// separators and all); only the break between two lines becomes CR LF.
+QString FileText(const QTextDocument& document)
+{
+    QString text = document.toRawText();
+    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
     return text;
 }
 
@@ -78,18 +88,14 @@ void TForm1::LeaveEditorPanel()
         Edit1->setFocus(Qt::OtherFocusReason);
 }
 
+// False when the user chose to keep the editor open rather than write over a
+// file another program changed.
 bool TForm1::SaveEditorText()
 {
-    QString unencodable;
-    const QString text = Memo1->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    const std::optional<std::string> bytes = ToFileBytes(text, &unencodable);
-    if (!bytes) {
-        ShowProgramErrorBox(QStringLiteral("Символ «%1» нельзя записать в файл данных. Изменения не сохранены.")
-                                .arg(unencodable));
-        return false;
-    }
+    RefuseWithoutDataFile(State.DataFileName);
+    const std::string bytes = FileBytesOrRefuse(FileText(*Memo1->document()));
     for (;;) {
-        EditedFileSave save = SaveEditedFile(State.DataFileName, editorSeen_, *bytes);
+        EditedFileSave save = SaveEditedFile(State.DataFileName, editorSeen_, bytes);
         if (save.status == EditedFileSave::Status::Failed)
             throw RunError::CannotCreateFile(State.DataFileName);
         if (save.status == EditedFileSave::Status::Saved)
@@ -98,7 +104,7 @@ bool TForm1::SaveEditorText()
             return false;
         editorSeen_ = std::move(save.current);
     }
-    editorSeen_ = *bytes;
+    editorSeen_ = bytes;
     State.EditorChanged = 0;
     Memo1->document()->setModified(false);
     OpenDatFileClick();

@@ -36,7 +36,7 @@ void TForm1::RaschetClick()
     if (m != State.PointCount) {
         State.PointCount = m;
         State.ActiveCount = m;
-        Edit1->setText(QString::number(m));
+        Edit1->SetText(QString::number(m));
         StringGrid1->SetRowCount(m + 1);
         for (int r = 1; r <= m; ++r)
             StringGrid1->SetCells(0, r, QString::number(r));
@@ -49,7 +49,7 @@ void TForm1::RaschetClick()
     if (const DegenerateInput input = FindDegenerateInput(State); input != DegenerateInput::None) {
         ShowProgramErrorBox(Qs(DegenerateMessage(input)));
         const int completed = CompletedPointCount(input);
-        Edit1->setText(QString::number(completed));
+        Edit1->SetText(QString::number(completed));
         Edit1Exit();
         const QString madeUp = Qs(MadeUpPointText(DecimalSeparator));
         StringGrid1->SetCells(1, completed, madeUp);
@@ -74,8 +74,7 @@ void TForm1::RaschetClick()
         if (i < fit.points.size())
             Chart1->Series1.AddXY(fit.points[i].x, fit.points[i].y, "", fit.points[i].colour);
     }
-    if (fit.failure)
-        throw *fit.failure;
+    fit.RaiseFailure();
     ShowEquation(fit.equation);
     RschRzClick();
 }
@@ -131,12 +130,9 @@ void TForm1::Chart1ClickSeries(TChartSeries* series, int valueIndex, Qt::MouseBu
     Chart1->Series2.AddXY(refit.high.x, refit.high.y, "", DefaultSeriesColor);
     for (std::size_t k = 0; k < refit.deviationTexts.size(); ++k)
         StringGrid1->SetCells(3, static_cast<int>(k) + 1, Qs(refit.deviationTexts[k]));
-    if (refit.textFailure)
-        throw *refit.textFailure;
     for (const ChartPoint& p : refit.points)
         points.AddXY(p.x, p.y, "", p.colour);
-    if (refit.pointFailure)
-        throw *refit.pointFailure;
+    refit.RaiseFailure();
     ShowEquation(refit.equation);
     RschRzClick();
 }

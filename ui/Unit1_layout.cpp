@@ -6,19 +6,20 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "chart/design_fonts.h"
 #include "ui/Unit1.h"
 #include "ui/app_icon.h"
 #include "ui/pictures.h"
+#include "ui/window_layout.h"
+
+using namespace WindowLayout;
 
 namespace {
 
 // The window's font: 8 point at 96 dpi, a character height of 11 pixels.
 QFont WindowFont(int pixelSize = 11, bool bold = false)
 {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
+    return StandInFont(DesignFont::MsSansSerif, pixelSize, bold);
 }
 
 QPushButton* HiddenButton(const QString& caption, QRect geometry, QWidget* parent)
@@ -44,7 +45,7 @@ QToolButton* PictureButton(const QIcon& picture, QRect geometry, QWidget* parent
 TEdit* EditField(const QString& text, QRect geometry, QWidget* parent)
 {
     auto* edit = new TEdit(parent);
-    edit->setText(text);
+    edit->SetText(text);
     edit->setGeometry(geometry);
     return edit;
 }
@@ -158,13 +159,13 @@ void TForm1::CreateInputPanel(QWidget* client)
     RschRz = HiddenButton(QStringLiteral("RschRz"), {168, 344, 49, 25}, Panel1);
     OpenDatFile = HiddenButton(QStringLiteral("OpenDatFile"), {168, 376, 49, 25}, Panel1);
 
-    Label5 = LabelAt(QStringLiteral("Записи в файле Tolvazen.dat:"), {226, 8}, Panel1);
+    Label5 = LabelAt(QStringLiteral("Записи в файле Tolvazen.dat:"), {ExtendedLeft, 8}, Panel1);
     StringGrid2 = new TStringGrid({2, 3, 1, false, true}, Panel1);
-    StringGrid2->setGeometry(226, 25, 136, 112);
+    StringGrid2->setGeometry(ExtendedLeft, 25, 136, 112);
     StringGrid2->setFocusPolicy(Qt::ClickFocus);
     StringGrid2->SetColWidth(0, 23);
     StringGrid2->SetColWidth(1, 91);
-    Label4 = LabelAt(QStringLiteral("Уравнение прямой:"), {226, 136}, Panel1);
+    Label4 = LabelAt(QStringLiteral("Уравнение прямой:"), {ExtendedLeft, 136}, Panel1);
 
     CreateResultControls();
 }
@@ -173,20 +174,20 @@ void TForm1::CreateResultControls()
 {
     SpeedButton3 = PictureButton(RedArrowGlyph(ArrowDirection::Down, {10, 17}), {328, 164, 9, 22}, Panel1, false);
     SpeedButton3->setIconSize({7, 17});
-    Label6 = LabelAt(QStringLiteral("Холостая:"), {226, 168}, Panel1);
+    Label6 = LabelAt(QStringLiteral("Холостая:"), {ExtendedLeft, 168}, Panel1);
     BitBtn1 = new QPushButton(QStringLiteral("C"), Panel1);
-    BitBtn1->setGeometry(344, 168, 19, 17);
+    BitBtn1->setGeometry(ExtendedLeft + BitBtn1Offset, 168, 19, 17);
     BitBtn1->setFont(WindowFont(13, true));
     BitBtn1->setFocusPolicy(Qt::ClickFocus);
     QPalette red = BitBtn1->palette();
     red.setColor(QPalette::ButtonText, QColor(255, 0, 0));
     BitBtn1->setPalette(red);
-    Edit3 = EditField(QStringLiteral("0"), {226, 180, 73, 21}, Panel1);
-    SpeedButton1 = PictureButton(RedArrowGlyph(ArrowDirection::Left, {19, 10}), {313, 187, 25, 14}, Panel1, false);
-    SpeedButton2 = PictureButton(RedArrowGlyph(ArrowDirection::Right, {19, 10}), {337, 187, 25, 14}, Panel1, false);
+    Edit3 = EditField(QStringLiteral("0"), {ExtendedLeft, 180, 73, 21}, Panel1);
+    SpeedButton1 = PictureButton(RedArrowGlyph(ArrowDirection::Left, {19, 10}), {ExtendedLeft + SpeedButton1Offset, 187, 25, 14}, Panel1, false);
+    SpeedButton2 = PictureButton(RedArrowGlyph(ArrowDirection::Right, {19, 10}), {ExtendedLeft + SpeedButton2Offset, 187, 25, 14}, Panel1, false);
 
     StringGrid3 = new TStringGrid({2, 2, 0, true, false}, Panel1);
-    StringGrid3->setGeometry(226, 200, 137, 209);
+    StringGrid3->setGeometry(ExtendedLeft, 200, 137, 209);
     StringGrid3->SetColWidth(0, 59);
     StringGrid3->SetColWidth(1, 57);
 

@@ -12,6 +12,7 @@
 #include "ui/Unit1.h"
 #include "ui/file_text.h"
 #include "ui/record_clock.h"
+#include "ui/save_refusal.h"
 
 namespace {
 
@@ -92,14 +93,10 @@ void TForm1::StringGrid2KeyDown(std::uint16_t& key, Qt::KeyboardModifiers)
 // AppendRecord: the calculation appended to the data file as a new record.
 void TForm1::SaveChoiceClick()
 {
+    RefuseWithoutDataFile(State.DataFileName);
     std::vector<std::string> readings;
-    for (int r = 1; r < StringGrid3->RowCount(); ++r) {
-        QString unencodable;
-        const std::optional<std::string> bytes = ToFileBytes(StringGrid3->Cells(0, r), &unencodable);
-        if (!bytes)
-            throw RunError("Символ «" + Std(unencodable) + "» нельзя записать в файл данных; расчет не сохранен");
-        readings.push_back(*bytes);
-    }
+    for (int r = 1; r < StringGrid3->RowCount(); ++r)
+        readings.push_back(FileBytesOrRefuse(StringGrid3->Cells(0, r)));
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale = QLocale::system();
     if (!AppendRecord(State.DataFileName, State, readings, RecordDateText(now.date(), locale),
@@ -134,6 +131,12 @@ void TForm1::N5Click()
     if (!path)
         return;
     UseChosenDataFile(*path);
-    SaveChoiceClick();
+    try {
+        SaveChoiceClick();
+    } catch (const RunError&) {
+        // The label names the chosen file: the list shows it too.
+        OpenDatFileClick();
+        throw;
+    }
     OpenDatFileClick();
 }

@@ -21,6 +21,7 @@ void TForm1::RschRzClick()
         if (update.result)
             StringGrid3->SetCells(1, update.row, Qs(*update.result));
     }
+    evaluation.RaiseFailure();
 }
 
 void TForm1::Edit3Change()

@@ -6,12 +6,9 @@
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
 
-namespace {
+#include "ui/window_layout.h"
 
-constexpr int ExtendedLeft = 226;
-constexpr int CompactLeft = 171;
-
-}  // namespace
+using namespace WindowLayout;
 
 void TForm1::FormActivate()
 {
@@ -46,9 +43,9 @@ void TForm1::PlaceResultSide(int left)
 {
     for (QWidget* control : std::initializer_list<QWidget*>{Label4, Label5, Label6, Edit3, StringGrid2, StringGrid3})
         control->move(left, control->y());
-    BitBtn1->move(left + 118, BitBtn1->y());
-    SpeedButton1->move(left + 87, SpeedButton1->y());
-    SpeedButton2->move(left + 111, SpeedButton2->y());
+    BitBtn1->move(left + BitBtn1Offset, BitBtn1->y());
+    SpeedButton1->move(left + SpeedButton1Offset, SpeedButton1->y());
+    SpeedButton2->move(left + SpeedButton2Offset, SpeedButton2->y());
 }
 
 void TForm1::N12Click()
@@ -57,8 +54,8 @@ void TForm1::N12Click()
     StringGrid1->resize(216, StringGrid1->height());
     StringGrid1->SetColWidth(3, 55);
     PlaceResultSide(ExtendedLeft);
-    SetClientWidth(724);
-    panel1Width_ = 369;
+    SetClientWidth(ExtendedClientWidth);
+    panel1Width_ = ExtendedPanelWidth;
     ArrangeClient();
 }
 
@@ -67,8 +64,8 @@ void TForm1::N11Click()
     StringGrid1->SetColCount(3);
     StringGrid1->resize(160, StringGrid1->height());
     PlaceResultSide(CompactLeft);
-    SetClientWidth(669);
-    panel1Width_ = 314;
+    SetClientWidth(CompactClientWidth);
+    panel1Width_ = CompactPanelWidth;
     ArrangeClient();
 }
 

@@ -1,6 +1,7 @@
 #include "ui/Unit2.h"
 
 #include "ui/app_icon.h"
+#include "chart/design_fonts.h"
 #include "ui/info_text_field.h"
 
 #include <QPlainTextEdit>
@@ -33,11 +34,11 @@ TForm2::TForm2(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("О программе"));
     setWindowIcon(AppIcon());
-    setFont(SansFont(11));
+    setFont(StandInFont(DesignFont::MsSansSerif, 11));
     setFixedSize(322, 254);
     move(256, 129);
 
-    Memo1 = AddInfoTextField(this, SerifFont(16), AboutText(), SelectionWhenUnfocused::Hidden);
+    Memo1 = AddInfoTextField(this, StandInFont(DesignFont::TimesNewRoman, 16), AboutText(), SelectionWhenUnfocused::Hidden);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }

@@ -18,7 +18,7 @@ void TEdit::SetText(const QString& text)
         return;
     {
         QScopedValueRollback<bool> setting(settingText_, true);
-        setText(text);
+        QLineEdit::setText(text);
     }
     if (OnChange)
         OnChange();

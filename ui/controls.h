@@ -14,8 +14,9 @@ public:
     explicit TEdit(QWidget* parent);
 
     // A change made by the program: the change event runs inside this call, so
-    // an error in it reaches the caller.
+    // an error in it reaches the caller. It is the field's one text setter.
     void SetText(const QString& text);
+    void setText(const QString& text) = delete;
 
     KeyDownHandler OnKeyDown;
     std::function<void()> OnChange;

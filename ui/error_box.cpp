@@ -29,6 +29,8 @@ void RunWindowEvent(const std::function<void()>& handler)
 {
     try {
         handler();
+    } catch (const ProgramMessage& message) {
+        ShowProgramErrorBox(Qs(message.what()));
     } catch (const RunError& error) {
         ShowRunErrorBox(error);
     }

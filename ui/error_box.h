@@ -5,6 +5,13 @@
 
 #include "core/run_error.h"
 
+// A message of the program's own that ends a command like a run-time error;
+// it is shown in the "Error" box, its text as it stands.
+class ProgramMessage : public RunError {
+public:
+    using RunError::RunError;
+};
+
 // The box of a run-time error: its text with the full stop rule, the
 // application's title as caption, an error icon and OK.
 void ShowRunErrorBox(const RunError& error);

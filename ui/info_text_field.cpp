@@ -7,25 +7,8 @@
 
 namespace {
 
-QFont PixelFont(const QString& family, int pixelHeight)
-{
-    QFont font(family);
-    font.setPixelSize(pixelHeight);
-    return font;
-}
-
 const QColor clSilver(0xC0, 0xC0, 0xC0);
 
-}
-
-QFont SansFont(int pixelHeight)
-{
-    return PixelFont(QStringLiteral("DejaVu Sans"), pixelHeight);
-}
-
-QFont SerifFont(int pixelHeight)
-{
-    return PixelFont(QStringLiteral("DejaVu Serif"), pixelHeight);
 }
 
 QPlainTextEdit* AddInfoTextField(QDialog* form, const QFont& font, const QString& text,

@@ -2,7 +2,9 @@
 
 #include <QMouseEvent>
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QPainter>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QScopedValueRollback>
@@ -12,8 +14,14 @@
 
 namespace {
 
+// Row heights and column widths are those of the cells; the grid line after
+// each cell takes one pixel more.
 constexpr int RowHeight = 17;
 constexpr int DefaultColWidth = 25;
+constexpr int GridLine = 1;
+// A cell's text stands this far in from the cell's left edge and is cut at
+// its right edge.
+constexpr int TextIndent = 2;
 constexpr char Opened[] = "tolvazenOpened";
 
 // The in-place editor of a cell: a frameless line edit whose every change is
@@ -46,7 +54,14 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        QStyledItemDelegate::paint(painter, option, index);
+        const QStyle* style = option.widget ? option.widget->style() : QApplication::style();
+        const int styleMargin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option.widget) + 1;
+        QStyleOptionViewItem cell(option);
+        cell.rect.adjust(TextIndent - styleMargin, 0, styleMargin, 0);
+        painter->save();
+        painter->setClipRect(option.rect, Qt::IntersectClip);
+        QStyledItemDelegate::paint(painter, cell, index);
+        painter->restore();
         grid_->CellDrawn(index);
     }
 
@@ -89,10 +104,10 @@ TStringGrid::TStringGrid(const Options& options, QWidget* parent)
         header->setMinimumSectionSize(1);
         header->setSectionResizeMode(QHeaderView::Fixed);
     }
-    horizontalHeader()->setDefaultSectionSize(DefaultColWidth);
+    horizontalHeader()->setDefaultSectionSize(DefaultColWidth + GridLine);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    horizontalHeader()->setFixedHeight(RowHeight + 1);
-    verticalHeader()->setDefaultSectionSize(RowHeight + 1);
+    horizontalHeader()->setFixedHeight(RowHeight + GridLine);
+    verticalHeader()->setDefaultSectionSize(RowHeight + GridLine);
     verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     corner_->setAutoFillBackground(true);
     corner_->setBackgroundRole(QPalette::Button);
@@ -143,13 +158,13 @@ void TStringGrid::SetColWidth(int col, int width)
         fixedColWidth_ = width;
         UpdateHeaders();
     } else {
-        setColumnWidth(col - FixedCols(), width);
+        setColumnWidth(col - FixedCols(), width + GridLine);
     }
 }
 
 int TStringGrid::ColWidth(int col) const
 {
-    return col < FixedCols() ? fixedColWidth_ : columnWidth(col - FixedCols());
+    return col < FixedCols() ? fixedColWidth_ : columnWidth(col - FixedCols()) - GridLine;
 }
 
 void TStringGrid::SetSelection(int col, int row)
@@ -289,7 +304,7 @@ void TStringGrid::UpdateHeaders()
 {
     horizontalHeader()->setVisible(FixedRows() > 0);
     verticalHeader()->setVisible(FixedCols() > 0);
-    verticalHeader()->setFixedWidth(fixedColWidth_);
+    verticalHeader()->setFixedWidth(fixedColWidth_ + GridLine);
     corner_->setText(Cells(0, 0));
     updateGeometries();
 }
@@ -300,7 +315,7 @@ void TStringGrid::updateGeometries()
     const bool corner = FixedRows() > 0 && FixedCols() > 0;
     corner_->setVisible(corner);
     if (corner) {
-        corner_->setGeometry(frameWidth(), frameWidth(), fixedColWidth_, horizontalHeader()->height());
+        corner_->setGeometry(frameWidth(), frameWidth(), fixedColWidth_ + GridLine, horizontalHeader()->height());
         corner_->raise();
     }
 }

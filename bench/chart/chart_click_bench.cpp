@@ -14,9 +14,9 @@ void FitThousandPoints(TForm1& form)
     form.show();
     form.activateWindow();
     QTest::qWaitForWindowActive(&form);
-    form.Edit1->setText(QStringLiteral("1000"));
+    form.Edit1->SetText(QStringLiteral("1000"));
     form.Edit1Exit();
-    form.Edit2->setText(QStringLiteral("0.05"));
+    form.Edit2->SetText(QStringLiteral("0.05"));
     for (int row = 1; row <= 1000; ++row) {
         form.StringGrid1->SetCells(1, row, QString::number(row * 0.01, 'f', 2));
         form.StringGrid1->SetCells(2, row, QString::number(2 * row * 0.01 + (row % 7) * 0.01, 'f', 3));

@@ -110,8 +110,8 @@ TEST(RefitLine, HorizontalLineFailsInTheDeviationColumn)
     const RefitOutcome r = RefitLine(s, ".");
     ASSERT_EQ(r.stop, RefitStop::Done);
     EXPECT_EQ(s.SlopeA, 0);
-    ASSERT_TRUE(r.textFailure);
-    EXPECT_STREQ(r.textFailure->what(), "Floating point division by zero") << "point 1 counts though it is out";
+    ASSERT_TRUE(r.failure);
+    EXPECT_STREQ(r.failure->what(), "Floating point division by zero") << "point 1 counts though it is out";
     EXPECT_TRUE(r.deviationTexts.empty());
     EXPECT_TRUE(r.points.empty());
     EXPECT_DOUBLE_EQ(r.low.y, 7);

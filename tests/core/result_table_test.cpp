@@ -58,6 +58,26 @@ TEST(EvaluateResults, ABadReadingStopsAtItsRow)
     EXPECT_FALSE(ev.rows[1].result) << "the bad row keeps its old result";
 }
 
+TEST(EvaluateResults, AnErrorKeepsTheRowsBeforeIt)
+{
+    CalibrationState s = LineState(1, 0);
+    const auto reading = [](int row) -> std::string {
+        if (row == 3)
+            throw RunError::RangeCheck();
+        return row == 2 ? "" : "4";
+    };
+    const ResultEvaluation ev = EvaluateResults(s, "1", 5, reading, ".");
+    ASSERT_TRUE(ev.failure);
+    EXPECT_STREQ(ev.failure->what(), "Range check error");
+    ASSERT_EQ(ev.rows.size(), 3u) << "the rows after the failing one are not evaluated";
+    EXPECT_EQ(ev.rows[0].result, "3.000");
+    EXPECT_EQ(ev.rows[1].reading, "0");
+    EXPECT_EQ(ev.rows[1].result, "-1.000");
+    EXPECT_EQ(ev.rows[2].row, 3);
+    EXPECT_FALSE(ev.rows[2].result) << "the failing row keeps its old result";
+    EXPECT_THROW(ev.RaiseFailure(), RunError);
+}
+
 TEST(EvaluateResults, ABadBlankIsResetWithoutResults)
 {
     CalibrationState s = LineState(1, 0);

@@ -22,8 +22,8 @@ TEST(AboutWindow, LooksAsDesignedWhenShown)
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
 
-    ExpectSeenFont(form.font(), "DejaVu Sans", 11);
-    ExpectSeenFont(form.Memo1->font(), "DejaVu Serif", 16);
+    ExpectSeenFont(form.font(), "Liberation Sans", 11);
+    ExpectSeenFont(form.Memo1->font(), "Liberation Serif", 16);
     ExpectSilverWrappingField(form.Memo1);
 
     const QPalette palette = form.Memo1->palette();

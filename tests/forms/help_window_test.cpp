@@ -18,8 +18,8 @@ TEST(HelpWindow, LooksAsDesignedWhenShown)
     });
 
     EXPECT_NE(form.minimumSize(), form.maximumSize()) << "an ordinary resizable window";
-    ExpectSeenFont(form.font(), "DejaVu Sans", 11);
-    ExpectSeenFont(form.Memo1->font(), "DejaVu Sans", 13);
+    ExpectSeenFont(form.font(), "Liberation Sans", 11);
+    ExpectSeenFont(form.Memo1->font(), "Liberation Sans", 13);
     ExpectSilverWrappingField(form.Memo1);
 
     const QPalette palette = form.Memo1->palette();

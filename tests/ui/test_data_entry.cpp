@@ -33,9 +33,9 @@ TEST_F(EntryTest, CountWithEnterShowsTheRowsAndResetsTheDisplay)
 TEST_F(EntryTest, CountsBeyondTheCounterRangeFailAfterTheRowCountChanged)
 {
     ModalBoxCloser closer;
-    form->Edit1->setText("1000000000");
+    form->Edit1->SetText("1000000000");
     Press(Qt::Key_Return);
-    form->Edit1->setText("2147483647");
+    form->Edit1->SetText("2147483647");
     Press(Qt::Key_Return);
     ASSERT_EQ(closer.Boxes().size(), 2u);
     EXPECT_EQ(closer.Boxes()[0].text, "Range check error.");

@@ -68,7 +68,7 @@ TEST_F(KeysAndFocusTest, AMenuOpenedWithTheMouseAndLeftWithEscKeepsTheFit)
 
 TEST_F(KeysAndFocusTest, AltInTheCountFieldDoesNotLeaveIt)
 {
-    form->Edit1->setText("x");
+    form->Edit1->SetText("x");
     ModalBoxCloser closer;
     Press(Qt::Key_Alt);
     Settle();

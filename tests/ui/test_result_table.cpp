@@ -132,7 +132,7 @@ TEST_F(ResultTableTest, ReadingsCopyFillsOrAppendsAndFits)
     EXPECT_EQ(Cell3(0, 1), "3");
 
     ModalBoxCloser closer;
-    form->Edit1->setText("x");
+    form->Edit1->SetText("x");
     QTest::mouseClick(form->SpeedButton3, Qt::LeftButton);
     ASSERT_EQ(closer.Boxes().size(), 1u);
     EXPECT_EQ(form->StringGrid3->RowCount(), 5);

@@ -135,7 +135,7 @@ TEST_F(StartTest, ReturningFromModalWindowsDoesNotRunTheStartUpAgain)
         ModalBoxCloser closer;
         form->N2->trigger();
         form->N6->trigger();
-        form->Edit1->setText("x");
+        form->Edit1->SetText("x");
         Press(Qt::Key_Return);
         EXPECT_EQ(closer.DialogsClosed(), 2);
         ASSERT_EQ(closer.Boxes().size(), 1u);
@@ -152,7 +152,7 @@ TEST_F(StartTest, ReturningFromModalWindowsDoesNotRunTheStartUpAgain)
 TEST_F(StartTest, RunTimeErrorBoxHasTheTitleIconAndFullStop)
 {
     ModalBoxCloser closer;
-    form->Edit1->setText("abc");
+    form->Edit1->SetText("abc");
     Press(Qt::Key_Tab);
     ASSERT_EQ(closer.Boxes().size(), 1u);
     EXPECT_EQ(closer.Boxes()[0].text, "'abc' is not a valid integer value.");
