@@ -14,13 +14,18 @@ std::string Field(std::string_view line, std::size_t length)
     return line.size() > kFieldStart ? std::string(line.substr(kFieldStart, length)) : std::string();
 }
 
-std::string DateField(std::string_view dateLine)
+}  // namespace
+
+std::string RecordDateField(std::string_view dateLine)
 {
     std::string date = Field(dateLine, kDateLength);
     return std::string(2 * (kDateLength - date.size()), ' ') + date;
 }
 
-}  // namespace
+std::string RecordTimeField(std::string_view timeLine)
+{
+    return Field(timeLine, kTimeLength);
+}
 
 std::vector<RecordEntry> ListRecordEntries(CalibrationState& s, const std::string& dataFileName)
 {
@@ -34,8 +39,8 @@ std::vector<RecordEntry> ListRecordEntries(CalibrationState& s, const std::strin
         if (line.front() != '#')
             continue;
         s.RecordCounter.SetLow16(++count);
-        s.DateText = DateField(reader.ReadLine());
-        s.TimeText = Field(reader.ReadLine(), kTimeLength);
+        s.DateText = RecordDateField(reader.ReadLine());
+        s.TimeText = RecordTimeField(reader.ReadLine());
         entries.push_back({count, s.DateText + " " + s.TimeText});
     }
     return entries;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/calibration_state.h"
@@ -22,4 +23,8 @@ struct RecordEntry {
 // - TimeText: bytes 7..12 of the time line (the blank after the label and
 //   the five bytes of the time).
 // A file that cannot be read lists as empty.
+// The fields of a record's date and time lines as the list shows them.
+std::string RecordDateField(std::string_view dateLine);
+std::string RecordTimeField(std::string_view timeLine);
+
 std::vector<RecordEntry> ListRecordEntries(CalibrationState& s, const std::string& dataFileName);
