@@ -1,0 +1,25 @@
+#pragma once
+
+#include <vector>
+
+#include "arithmetic.h"
+#include "calibration_statistics.h"
+
+// Means and centred sums of squares of a set of points, in extended
+// precision, computed about the means (two passes) so that points far from
+// the origin keep their digits.
+struct PointMoments {
+    int n = 0;
+    Extended meanX = 0;
+    Extended meanY = 0;
+    Extended sumSquaresX = 0;  // Σ(x − x̄)²
+    Extended sumSquaresY = 0;  // Σ(y − ȳ)²
+    Extended sumProductsXY = 0;  // Σ(x − x̄)(y − ȳ)
+    Extended largestAbsY = 0;
+};
+
+PointMoments ComputeMoments(const std::vector<CalibrationPoint>& points);
+
+// Whether a residual sum of squares is no more than the rounding of the
+// readings to doubles could leave behind: a line through every point.
+bool IsRoundingNoise(Extended residualSumSquares, const PointMoments& m);
