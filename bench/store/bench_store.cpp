@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "bench/store/sample_file.h"
 #include "store/record_delete.h"
 #include "store/record_list.h"
 #include "store/record_reader.h"
@@ -11,51 +12,8 @@
 
 namespace {
 
-constexpr int kRecords = 100000;
-
-CalibrationState SampleState(int seed)
-{
-    CalibrationState s;
-    s.PointCount = 4;
-    for (int i = 1; i <= 4; ++i) {
-        s.PercentValues[i] = i * 5.0 + seed % 7;
-        s.MeasuredValues[i] = i * 0.2513 + (seed % 100) / 1000.0;
-        s.PointExcluded[i] = i == 3 ? 'y' : 'n';
-    }
-    s.ActiveCount = 3;
-    s.Tolerance = 0.05;
-    return s;
-}
-
-const std::vector<std::string> kReadings = {"0.3", "0.75"};
-
-// A data file of 100,000 records (about 25 MB) in the temporary folder,
-// removed when the program ends.
-class SampleFile {
-public:
-    SampleFile() : name_((std::filesystem::temp_directory_path() / "tolvazen_bench_store.dat").string())
-    {
-        std::string bytes;
-        for (int r = 0; r < kRecords; ++r)
-            bytes += RecordText(SampleState(r), kReadings, "05.03.2007", "14:27");
-        bytes_ = bytes;
-        WriteWholeFile(name_, bytes_);
-    }
-    ~SampleFile() { std::filesystem::remove(name_); }
-
-    const std::string& Name() const { return name_; }
-    const std::string& Bytes() const { return bytes_; }
-
-private:
-    std::string name_;
-    std::string bytes_;
-};
-
-const SampleFile& Sample()
-{
-    static const SampleFile file;
-    return file;
-}
+constexpr int kRecords = kSampleRecords;
+const std::vector<std::string>& kReadings = kSampleReadings;
 
 void BM_ListRecords(benchmark::State& state)
 {

@@ -1,0 +1,83 @@
+// The report program on the benchmarks' data file, run as a user runs it,
+// beside `wc -l` on the same file. The peak resident memory of each run is
+// reported too: on a file a tenth of the size it is about the same, since the
+// records are read in one pass through a bounded buffer.
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fcntl.h>
+#include <vector>
+
+#include "bench/store/sample_file.h"
+
+namespace {
+
+struct ChildRun {
+    int status = -1;
+    long peakKilobytes = 0;
+};
+
+// Runs the program with its output to /dev/null.
+ChildRun Run(std::vector<std::string> arguments)
+{
+    std::vector<char*> argv;
+    for (std::string& a : arguments)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, STDOUT_FILENO);
+        execvp(argv[0], argv.data());
+        _exit(127);
+    }
+    ChildRun run;
+    rusage usage{};
+    wait4(pid, &run.status, 0, &usage);
+    run.peakKilobytes = usage.ru_maxrss;
+    return run;
+}
+
+const SampleFile& TenthSample()
+{
+    static const SampleFile file(kSampleRecords / 10, "tolvazen_bench_report_tenth.dat");
+    return file;
+}
+
+void Measure(benchmark::State& state, const std::vector<std::string>& arguments, const SampleFile& file)
+{
+    ChildRun run;
+    for (auto _ : state) {
+        run = Run(arguments);
+        if (run.status != 0)
+            state.SkipWithError("the program failed");
+    }
+    state.counters["file_MB"] = static_cast<double>(file.Bytes().size()) / (1 << 20);
+    state.counters["peak_MB"] = static_cast<double>(run.peakKilobytes) / 1024;
+}
+
+void BM_ReportCsvAllRecords(benchmark::State& state)
+{
+    Measure(state, {REPORT_PROGRAM, "--format", "csv", Sample().Name()}, Sample());
+}
+BENCHMARK(BM_ReportCsvAllRecords)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_ReportCsvTenthOfTheRecords(benchmark::State& state)
+{
+    Measure(state, {REPORT_PROGRAM, "--format", "csv", TenthSample().Name()}, TenthSample());
+}
+BENCHMARK(BM_ReportCsvTenthOfTheRecords)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// For comparison: `wc -l` on the same file, the start of the process included.
+void BM_WcLineCountReference(benchmark::State& state)
+{
+    Measure(state, {"wc", "-l", Sample().Name()}, Sample());
+}
+BENCHMARK(BM_WcLineCountReference)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+
+BENCHMARK_MAIN();
