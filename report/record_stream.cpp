@@ -9,6 +9,8 @@
 namespace {
 
 constexpr std::size_t kChunk = 1 << 20;
+// The first view of a record; widened while the record goes on past it.
+constexpr std::size_t kWindow = 4096;
 constexpr char kCtrlZ = 26;
 constexpr int kMaxPoints = 1000;
 bool IsMarker(std::string_view line) { return !line.empty() && line.front() == '#'; }
@@ -27,7 +29,7 @@ void ReadReadingLines(TextReader& reader, std::vector<std::string>& readings)
 
 }  // namespace
 
-RecordStream::RecordStream(const std::string& fileName) : file_(fileName, std::ios::binary) {}
+RecordStream::RecordStream(const std::string& fileName) : file_(fileName, std::ios::binary), window_(kWindow) {}
 
 // Drops the bytes already passed and appends the next chunk of the file;
 // false when nothing more can come.
@@ -53,12 +55,31 @@ bool RecordStream::Fill()
     return true;
 }
 
+std::string_view RecordStream::View() const
+{
+    return std::string_view(buffer_).substr(scan_, window_);
+}
+
+bool RecordStream::More()
+{
+    if (scan_ + window_ < buffer_.size()) {
+        window_ *= 2;
+        return true;
+    }
+    return Fill();
+}
+
+bool RecordStream::AtEndOfText() const
+{
+    return eof_ && scan_ + window_ >= buffer_.size();
+}
+
 // Moves scan_ to the next marker line; false when there is none. A line is
 // only judged once it is whole (or the file ends).
 bool RecordStream::FindMarker()
 {
     for (;;) {
-        TextReader reader(std::string_view(buffer_).substr(scan_));
+        TextReader reader(View());
         bool found = false;
         std::size_t passed = 0;
         for (;;) {
@@ -66,7 +87,7 @@ bool RecordStream::FindMarker()
                 break;
             const std::size_t lineStart = reader.Position();
             const std::string_view line = reader.ReadLine();
-            if (reader.AtEnd() && !eof_)
+            if (reader.AtEnd() && !AtEndOfText())
                 break;
             firstLine_ = false;
             if (IsMarker(line)) {
@@ -79,7 +100,7 @@ bool RecordStream::FindMarker()
         scan_ += passed;
         if (found)
             return true;
-        if (!Fill())
+        if (!More())
             return false;
     }
 }
@@ -87,7 +108,7 @@ bool RecordStream::FindMarker()
 bool RecordStream::ParseAtMarker(StoredRecord& record)
 {
     for (;;) {
-        TextReader reader(std::string_view(buffer_).substr(scan_));
+        TextReader reader(View());
         record = StoredRecord{};
         reader.ReadLine();
         const std::size_t afterMarker = reader.Position();
@@ -103,8 +124,9 @@ bool RecordStream::ParseAtMarker(StoredRecord& record)
             }
             ReadReadingLines(reader, record.readings);
         }
-        if (!reader.AtEnd() || eof_ || !Fill()) {
+        if (!reader.AtEnd() || !More()) {
             scan_ += afterMarker;
+            window_ = kWindow;
             return true;
         }
     }

@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // One record of a data file as it is stored: bytes as they stand, numbers as
@@ -39,6 +40,12 @@ public:
     bool Next(StoredRecord& record);
 
 private:
+    // The bytes a reader looks at: at most window_ of them from scan_, so
+    // that a record costs its own length, not the buffer's.
+    std::string_view View() const;
+    // More bytes in view: a wider view, or the next chunk; false at the end.
+    bool More();
+    bool AtEndOfText() const;
     bool Fill();
     bool FindMarker();
     bool ParseAtMarker(StoredRecord& record);
@@ -46,6 +53,7 @@ private:
     std::ifstream file_;
     std::string buffer_;
     std::size_t scan_ = 0;  // the first byte not yet passed
+    std::size_t window_;
     bool eof_ = false;
     bool failed_ = false;
     bool firstLine_ = true;

@@ -51,7 +51,7 @@ TEST(RecordStream, ManyRecordsAcrossChunkBoundariesReadAsTheRecordReaderReadsThe
     TempDir dir;
     std::string bytes;
     for (int r = 0; r < 12000; ++r)
-        bytes += Record(r, r % 5 + 1, r % 4);
+        bytes += Record(r, r % 1000 == 7 ? 300 : r % 5 + 1, r % 1000 == 8 ? 400 : r % 4);
     ASSERT_GT(bytes.size(), 2u << 20) << "the file spans several chunks";
     const std::string file = dir.Write("many.dat", bytes);
     const std::vector<StoredRecord> records = StreamAll(file);
