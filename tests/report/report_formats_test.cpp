@@ -156,6 +156,17 @@ TEST_F(ReportFiles, PdfHasOnePagePerRecord)
     const QByteArray bytes = pdf.readAll();
     EXPECT_TRUE(bytes.startsWith("%PDF-"));
     EXPECT_EQ(bytes.count("/Type /Page\n"), 7);
+
+    // What a reader finds on the first two pages.
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {"-l", "2", "-layout", out, "-"});
+    ASSERT_TRUE(pdftotext.waitForFinished(60000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    for (const char* expected : {"mixed.dat — Запись 1: 05.03.2007 14:27", "Уравнение прямой: Y=0.050085*X+0.010962",
+                                 "зеленая точка: в допуске", "красная точка: вне допуска",
+                                 "штриховка: доверительная полоса прямой, 95 %", "Предел определения", "-0.028",
+                                 "Запись 2", "Расчет невозможен: Одну точку не считаем!"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
 }
 
 TEST_F(ReportFiles, WrongInputEndsWithStatus2AndWritesNothing)
