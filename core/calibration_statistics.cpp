@@ -103,11 +103,15 @@ CalibrationStatistics ComputeCalibrationStatistics(const std::vector<Calibration
     const Extended a = slope;
     const Extended b = intercept;
     Extended residualSquares = 0;
+    // The stored line's a and b carry the rounding of doubles; its value at
+    // a point is no closer than that to the reading.
+    Extended largestTerm = std::max(m.largestAbsY, std::fabs(b));
     for (const CalibrationPoint& p : points) {
         const Extended r = p.y - (a * p.x + b);
         residualSquares += r * r;
+        largestTerm = std::max(largestTerm, std::fabs(a * p.x));
     }
-    const bool throughEveryPoint = IsRoundingNoise(residualSquares, m);
+    const bool throughEveryPoint = IsRoundingNoise(residualSquares, st.n, largestTerm);
     if (throughEveryPoint)
         residualSquares = 0;
 

@@ -38,7 +38,7 @@ struct CalibrationStatistics {
     std::optional<double> interceptStandardError;
     std::optional<double> rSquared;
     std::optional<double> residualSd;                // s_y
-    std::optional<double> methodSd;                  // s_x0 = s_y / a
+    std::optional<double> methodSd;                  // s_x0 = s_y / |a|
     std::optional<double> relativeMethodSdPercent;   // V_x0 = 100 s_x0 / mean x
     std::optional<double> decisionLimit;             // x_NG
     std::optional<double> detectionLimit;            // 2 x_NG

@@ -57,7 +57,7 @@ std::optional<MandelTest> MandelLinearityTest(const std::vector<CalibrationPoint
         const Extended r = (p.y - m.meanY) - slope * (p.x - m.meanX) - curvature * quadraticTerm(p);
         quadraticResiduals += r * r;
     }
-    if (IsRoundingNoise(quadraticResiduals, m))
+    if (IsRoundingNoise(quadraticResiduals, n, m.largestAbsY))
         return std::nullopt;
 
     const Extended varianceDifference = sumProductsYQ * sumProductsYQ / sumSquaresQ;

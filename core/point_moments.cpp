@@ -5,7 +5,7 @@
 
 namespace {
 
-// Residuals within a few units in the last place of the largest reading.
+// Residuals within a few units in the last place of the largest term.
 constexpr Extended kNoiseUnits = 32;
 
 }  // namespace
@@ -33,8 +33,8 @@ PointMoments ComputeMoments(const std::vector<CalibrationPoint>& points)
     return m;
 }
 
-bool IsRoundingNoise(Extended residualSumSquares, const PointMoments& m)
+bool IsRoundingNoise(Extended residualSumSquares, int n, Extended scale)
 {
-    const Extended noise = kNoiseUnits * DBL_EPSILON * m.largestAbsY;
-    return residualSumSquares <= noise * noise * m.n;
+    const Extended noise = kNoiseUnits * DBL_EPSILON * scale;
+    return residualSumSquares <= noise * noise * n;
 }

@@ -20,6 +20,7 @@ struct PointMoments {
 
 PointMoments ComputeMoments(const std::vector<CalibrationPoint>& points);
 
-// Whether a residual sum of squares is no more than the rounding of the
-// readings to doubles could leave behind: a line through every point.
-bool IsRoundingNoise(Extended residualSumSquares, const PointMoments& m);
+// Whether a residual sum of squares over n points is no more than rounding
+// to doubles leaves behind when the terms that make up each fitted value are
+// at most `scale` in size: a line or curve through every point.
+bool IsRoundingNoise(Extended residualSumSquares, int n, Extended scale);

@@ -128,6 +128,9 @@ private:
     void SetClientWidth(int width);
     void PlaceResultSide(int left);
     void ShowEquation(const std::string& equation);
+    // The figures of the stored line in Label4's tool tip; none without a
+    // line.
+    void ShowLineStatistics();
     void ApplyLeadingZero(TStringGrid* grid, int col, int row);
     void ReformatDeviations();
     void UseChosenDataFile(const QString& path);

@@ -1,14 +1,28 @@
 // The fit, the point count, the display reset and the refit of a chart click.
 #include "core/arithmetic.h"
+#include "core/calibration_statistics.h"
 #include "core/fit.h"
 #include "core/number_text.h"
 #include "core/refit.h"
+#include "core/result_table.h"
+#include "core/statistics_text.h"
 #include "ui/Unit1.h"
 #include "ui/error_box.h"
 
 void TForm1::ShowEquation(const std::string& equation)
 {
     Label4->SetCaption(Qs(equation));
+}
+
+void TForm1::ShowLineStatistics()
+{
+    if (!HasLine(State)) {
+        Label4->setToolTip(QString());
+        return;
+    }
+    const CalibrationStatistics statistics =
+        ComputeCalibrationStatistics(PointsInFit(State), State.SlopeA, State.InterceptB);
+    Label4->setToolTip(Qs(LineStatisticsText(statistics, DecimalSeparator)));
 }
 
 void TForm1::RaschetClick()
@@ -47,6 +61,7 @@ void TForm1::RaschetClick()
     const FitOutcome fit = FitLine(State, DecimalSeparator);
     if (!fit.fitted)
         return;
+    ShowLineStatistics();
     Chart1->Series1.Clear();
     Chart1->Series2.Clear();
     Chart1->Series3.Clear();
@@ -84,6 +99,7 @@ void TForm1::ResetFitDisplay()
     State.InterceptB = 0.0;
     RschRzClick();
     Label4->SetCaption(QStringLiteral("Уравнение"));
+    Label4->setToolTip(QString());
 }
 
 void TForm1::Chart1ClickSeries(TChartSeries* series, int valueIndex, Qt::MouseButton, Qt::KeyboardModifiers, QPoint)
@@ -108,6 +124,7 @@ void TForm1::Chart1ClickSeries(TChartSeries* series, int valueIndex, Qt::MouseBu
     case RefitStop::Done:
         break;
     }
+    ShowLineStatistics();
     Chart1->Series2.Clear();
     points.Clear();
     Chart1->Series2.AddXY(refit.low.x, refit.low.y, "", DefaultSeriesColor);

@@ -1,7 +1,9 @@
 #include <benchmark/benchmark.h>
 
+#include "core/calibration_statistics.h"
 #include "core/fit.h"
 #include "core/refit.h"
+#include "core/statistics_text.h"
 
 namespace {
 
@@ -44,6 +46,20 @@ void BM_RefitLine(benchmark::State& state)
     }
 }
 BENCHMARK(BM_RefitLine)->Unit(benchmark::kMicrosecond);
+
+// What the equation label's tool tip adds to every fit (BM_FitLine is the
+// fit itself).
+void BM_LineStatisticsText(benchmark::State& state)
+{
+    CalibrationState s = ThousandPoints();
+    FitLine(s, ".");
+    for (auto _ : state) {
+        const CalibrationStatistics st = ComputeCalibrationStatistics(PointsInFit(s), s.SlopeA, s.InterceptB);
+        std::string text = LineStatisticsText(st, ".");
+        benchmark::DoNotOptimize(text);
+    }
+}
+BENCHMARK(BM_LineStatisticsText)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -192,6 +192,16 @@ TEST(CalibrationStatistics, LineThroughEveryPointHasNoScatterAndNoLimits)
     EXPECT_FALSE(r.halfWidth || r.low || r.high);
 }
 
+TEST(CalibrationStatistics, LineFarFromTheOriginThroughEveryPoint)
+{
+    // The intercept, -102.5, is far larger than any reading.
+    const CalibrationStatistics st = ComputeCalibrationStatistics(
+        {{512.5, 0}, {513.1, 0.12}, {513.7, 0.24}, {514.3, 0.36}}, 0.2, -102.5);
+    ASSERT_TRUE(st.residualSd);
+    EXPECT_EQ(*st.residualSd, 0);
+    EXPECT_FALSE(st.decisionLimit);
+}
+
 TEST(CalibrationStatistics, NonFiniteInputGivesNoFigureAndNoNaN)
 {
     const double inf = std::numeric_limits<double>::infinity();
