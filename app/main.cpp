@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <csignal>
 
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
@@ -6,6 +7,9 @@
 
 int main(int argc, char* argv[])
 {
+    // A write beyond the file size limit fails like a full disk, and the
+    // command says so, rather than ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication application(argc, argv);
     Form1 = new TForm1();
     Form2 = new TForm2(Form1);

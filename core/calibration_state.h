@@ -29,6 +29,29 @@ private:
     std::uint16_t value_ = 0;
 };
 
+// An unsigned 32-bit counter for record numbers, which a data file kept for
+// years can take past 65535. Assignments are range-checked like Counter16's;
+// SetLow32 keeps the low 32 bits (a count of marker lines).
+class Counter32 {
+public:
+    Counter32() = default;
+    Counter32(const Counter32&) = default;
+    Counter32& operator=(const Counter32&) = default;
+
+    Counter32& operator=(long long value)
+    {
+        if (value < 0 || value > 4294967295LL)
+            throw RunError::RangeCheck();
+        value_ = static_cast<std::uint32_t>(value);
+        return *this;
+    }
+    void SetLow32(long long value) { value_ = static_cast<std::uint32_t>(value); }
+    operator long long() const { return value_; }
+
+private:
+    std::uint32_t value_ = 0;
+};
+
 // Point slots 1..1000; any other index is a range-check error.
 template <typename T>
 class PointArray {
@@ -92,8 +115,8 @@ struct CalibrationState {
     std::string LineBuffer;
     std::string DateText;
     std::string TimeText;
-    Counter16 SelectedRecord;
-    Counter16 RecordCounter;
+    Counter32 SelectedRecord;
+    Counter32 RecordCounter;
     Counter16 StoredDecimals;
     Counter16 EditorChanged;
 

@@ -8,8 +8,9 @@
 // exponent e: |value| = 0.d1d2...dn × 10^e. Zero has no digits and e = 0.
 class DecimalDigits {
 public:
-    // Up to 18 significant digits of the value, rounded to nearest.
-    explicit DecimalDigits(Extended value);
+    // The 18 significant digits of the exact value, rounded to nearest with
+    // ties to even. The value is read in place, field by field, not copied.
+    explicit DecimalDigits(const Extended& value);
 
     // Keeps n digits, rounding half-up on digit n+1; n below 0 makes the
     // value 0, n = 0 lets the first digit decide between 0 and one unit in
@@ -26,6 +27,8 @@ public:
     const char* Digits() const { return text_; }
 
 private:
+    void FromSignificand(std::uint64_t significand, int power, int e);
+    void FromLibrary(Extended value);
     void Normalize();
 
     bool negative_ = false;

@@ -24,7 +24,10 @@ Extended ToExtended(const std::string& ascii)
 }
 
 // The text of one number, built in place: the longest is a sign, 18 integer
-// digits, the separator, 18 decimals and an exponent.
+// digits, the separator, 18 decimals and an exponent. Fills are at most 18
+// characters and are written as a block of 18, and digits are copied one by
+// one, so that no library call is needed for them; the buffer leaves room
+// for the block's overhang.
 class NumberWriter {
 public:
     explicit NumberWriter(std::string_view separator)
@@ -37,19 +40,32 @@ public:
         std::memcpy(buffer_ + size_, text, static_cast<std::size_t>(n));
         size_ += n;
     }
+    // Digits were just written one by one; copying them the same way
+    // lets each read take its value straight from the write.
+    void AddDigits(const char* digits, int n)
+    {
+        for (int i = 0; i < n; ++i)
+            buffer_[size_++] = digits[i];
+    }
     void Fill(int n, char c)
     {
-        std::memset(buffer_ + size_, c, static_cast<std::size_t>(n));
+        std::memset(buffer_ + size_, c, kMaxDigits);
         size_ += n;
     }
-    void AddSeparator() { Add(separator_.data(), static_cast<int>(separator_.size())); }
+    void AddSeparator()
+    {
+        if (separator_.size() == 1)
+            Add(separator_[0]);
+        else
+            Add(separator_.data(), static_cast<int>(separator_.size()));
+    }
     int Size() const { return size_; }
     std::string Text() const { return std::string(buffer_, static_cast<std::size_t>(size_)); }
 
 private:
     static constexpr std::size_t kMaxSeparator = 64;
     std::string_view separator_;
-    char buffer_[128];
+    char buffer_[160];
     int size_ = 0;
 };
 
@@ -62,7 +78,7 @@ std::string ExponentForm(const DecimalDigits& d, std::string_view separator)
     out.Add(d.Digits()[0]);
     if (d.Count() > 1) {
         out.AddSeparator();
-        out.Add(d.Digits() + 1, d.Count() - 1);
+        out.AddDigits(d.Digits() + 1, d.Count() - 1);
     }
     out.Add('E');
     const std::string exponent = std::to_string(d.Exponent() - 1);
@@ -78,7 +94,7 @@ void WriteIntegerPart(NumberWriter& out, const DecimalDigits& d)
         return;
     }
     const int have = d.Count() < d.Exponent() ? d.Count() : d.Exponent();
-    out.Add(d.Digits(), have);
+    out.AddDigits(d.Digits(), have);
     out.Fill(d.Exponent() - have, '0');
 }
 
@@ -164,7 +180,7 @@ std::string FormatFixed(Extended value, int precision, int decimals, std::string
             out.Fill(std::min(-d.Exponent(), decimals), '0');
         const int first = d.Exponent() > 0 ? d.Exponent() : 0;
         if (d.Count() > first)
-            out.Add(d.Digits() + first, d.Count() - first);
+            out.AddDigits(d.Digits() + first, d.Count() - first);
         out.Fill(start + decimals - out.Size(), '0');
     }
     return out.Text();
@@ -187,13 +203,13 @@ std::string FormatGeneral(Extended value, int precision, std::string_view separa
         out.Add('0');
         out.AddSeparator();
         out.Fill(-d.Exponent(), '0');
-        out.Add(d.Digits(), d.Count());
+        out.AddDigits(d.Digits(), d.Count());
         return out.Text();
     }
     WriteIntegerPart(out, d);
     if (d.Count() > d.Exponent()) {
         out.AddSeparator();
-        out.Add(d.Digits() + d.Exponent(), d.Count() - d.Exponent());
+        out.AddDigits(d.Digits() + d.Exponent(), d.Count() - d.Exponent());
     }
     return out.Text();
 }

@@ -3,10 +3,19 @@
 #include <string>
 #include <string_view>
 
-// Replaces an existing, writable file with these bytes in one rename: the
-// bytes go to a new temporary file in the file's own folder; once they are
-// flushed to the system and the file is closed, it takes the permissions of
-// the old file and is renamed over it (over the target of a symbolic link).
-// On any failure the file stays as it was, the temporary file is removed and
-// the result is false.
+// Replaces an existing, writable file with these bytes in one rename (over the
+// target of a symbolic link). The new file is made in the file's own folder,
+// unnamed where the file system allows it, and is never readable by more
+// users than the old one: it starts readable by nobody, takes the old file's
+// owner and group where the process may set them (the group's bits are
+// dropped when it may not), then the old permission bits. It is flushed to
+// the disk before the rename and the folder after it, so a process killed at
+// any moment leaves the old file or the new one. A named copy left by a
+// killed run is removed by the next replace. The caller holds the data file's
+// lock (DataFileLock). On any failure the file stays as it was and the result
+// is false.
 bool ReplaceFileContents(const std::string& fileName, std::string_view bytes);
+
+// The name pattern of the new file while it is being renamed in:
+// ".NAME.<digits>.tmp" beside the file NAME.
+bool IsReplaceLeftover(std::string_view entry, std::string_view fileName);

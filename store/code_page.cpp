@@ -101,6 +101,17 @@ std::string Cp1251ToUtf8(std::string_view cp1251)
     return out;
 }
 
+bool IsUtf8(std::string_view text)
+{
+    for (std::size_t at = 0; at < text.size();) {
+        const Decoded d = DecodeUtf8(text, at);
+        if (d.length == 0)
+            return false;
+        at += d.length;
+    }
+    return true;
+}
+
 Cp1251Encoding Utf8ToCp1251(std::string_view utf8)
 {
     Cp1251Encoding result;

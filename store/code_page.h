@@ -23,3 +23,7 @@ struct Cp1251Encoding {
 };
 
 Cp1251Encoding Utf8ToCp1251(std::string_view utf8);
+
+// True when the bytes are well-formed UTF-8 (no overlong forms, surrogates or
+// code points beyond U+10FFFF).
+bool IsUtf8(std::string_view text);

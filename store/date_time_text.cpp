@@ -8,8 +8,6 @@ constexpr std::size_t kYearDigits = 2;
 constexpr std::size_t kTimeLength = 5;
 constexpr int kHalfDay = 12;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 std::string TwoDigits(int value)
 {
     char text[16];
@@ -19,14 +17,25 @@ std::string TwoDigits(int value)
 
 }  // namespace
 
-std::string DateTextFrom(std::string_view shortDate)
+std::string FourDigitYearPattern(std::string_view shortDatePattern)
 {
-    if (shortDate.size() < kYearDigits)
-        return "20" + std::string(shortDate);
-    const std::size_t split = shortDate.size() - kYearDigits;
-    if (split > 0 && IsDigit(shortDate[split - 1]))
-        return std::string(shortDate);
-    return std::string(shortDate.substr(0, split)) + "20" + std::string(shortDate.substr(split));
+    std::string pattern;
+    bool quoted = false;
+    for (std::size_t at = 0; at < shortDatePattern.size();) {
+        const char c = shortDatePattern[at];
+        if (c == '\'')
+            quoted = !quoted;
+        if (quoted || c != 'y') {
+            pattern += c;
+            ++at;
+            continue;
+        }
+        const std::size_t run = shortDatePattern.find_first_not_of('y', at);
+        const std::size_t length = (run == std::string_view::npos ? shortDatePattern.size() : run) - at;
+        pattern.append(length == kYearDigits ? 2 * kYearDigits : length, 'y');
+        at += length;
+    }
+    return pattern;
 }
 
 std::string TimeTextFrom(int hour, int minute, int second, const TimeFormat& format)

@@ -6,11 +6,11 @@
 // The date and time texts of a new record, built from what the window reads
 // off the clock and the user's locale.
 
-// The short date as the locale renders it, with the year made four digits:
-// "20" goes in front of the last two characters when the character before
-// them is not a digit (05.03.07 gives 05.03.2007, 5.3.07 gives 5.3.2007); a
-// date that already ends in a four-digit year stays as it is.
-std::string DateTextFrom(std::string_view shortDate);
+// The locale's short date pattern (d, M and y fields, text in single quotes
+// taken literally, '' a quote) with every two-digit year field "yy" made the
+// four-digit "yyyy"; everything else stays as it is, so dd.MM.yy gives
+// dd.MM.yyyy and yyyy-MM-dd or yy. M. d. keep their order.
+std::string FourDigitYearPattern(std::string_view shortDatePattern);
 
 struct TimeFormat {
     // The hour with a leading zero (09) or without (9).

@@ -1,30 +1,21 @@
 #include "record_delete.h"
 
 #include "atomic_replace.h"
+#include "file_lock.h"
 #include "text_reader.h"
 #include "whole_file.h"
 
 namespace {
 
-bool IsMarkerLine(std::string_view line, bool firstLine)
+ByteRange FindRecordLines(TextReader& reader, long long n)
 {
-    if (!firstLine)
-        while (!line.empty() && static_cast<unsigned char>(line.front()) <= 32)
-            line.remove_prefix(1);
-    return !line.empty() && line.front() == '#';
-}
-
-}  // namespace
-
-ByteRange RecordLines(std::string_view bytes, long long n)
-{
-    TextReader reader(bytes);
     ByteRange range;
     bool inRange = n == 0;
     long long count = 0;
     while (!reader.AtEnd()) {
         const std::size_t lineStart = reader.Position();
-        const bool marker = IsMarkerLine(reader.ReadLine(), lineStart == 0);
+        const bool marker = reader.SkipLeadingBlanks() == '#' && (lineStart > 0 || reader.Position() == 0);
+        reader.ReadLine(0);
         if (!marker)
             continue;
         if (inRange) {
@@ -41,15 +32,36 @@ ByteRange RecordLines(std::string_view bytes, long long n)
     return range;
 }
 
-bool DeleteRecordLines(const std::string& dataFileName, long long n)
+}  // namespace
+
+ByteRange RecordLines(std::string_view bytes, long long n)
 {
-    const auto bytes = ReadWholeFile(dataFileName);
-    if (!bytes)
+    TextReader reader(bytes);
+    return FindRecordLines(reader, n);
+}
+
+std::optional<ByteRange> RecordLinesInFile(const std::string& dataFileName, long long n)
+{
+    TextReader reader = TextReader::OpenFile(dataFileName);
+    const ByteRange range = FindRecordLines(reader, n);
+    if (!reader.ReadOk())
+        return std::nullopt;
+    return range;
+}
+
+bool DeleteRecordLines(const std::string& dataFileName, long long n, std::chrono::milliseconds lockWait)
+{
+    if (dataFileName.empty())
         return false;
-    const ByteRange range = RecordLines(*bytes, n);
-    if (range.begin == range.end)
+    const DataFileLock lock(dataFileName, lockWait);
+    const auto range = RecordLinesInFile(dataFileName, n);
+    if (!range)
+        return false;
+    if (range->begin == range->end)
         return true;
-    std::string copy = *bytes;
-    copy.erase(range.begin, range.end - range.begin);
-    return ReplaceFileContents(dataFileName, copy);
+    auto bytes = ReadWholeFile(dataFileName);
+    if (!bytes || bytes->size() < range->end)
+        return false;
+    bytes->erase(range->begin, range->end - range->begin);
+    return ReplaceFileContents(dataFileName, *bytes);
 }

@@ -1,7 +1,6 @@
 #include "record_reader.h"
 
 #include "text_reader.h"
-#include "whole_file.h"
 
 namespace {
 
@@ -10,21 +9,25 @@ namespace {
 bool FindRecord(CalibrationState& s, TextReader& reader, long long n)
 {
     long long count = 0;
-    do {
-        const std::string_view line = reader.ReadLine();
-        if (!line.empty() && line.front() == '#' && ++count == n) {
-            s.RecordCounter.SetLow16(count);
+    bool marker = reader.SkipLeadingBlanks() == '#' && reader.Position() == 0;
+    for (;;) {
+        reader.ReadLine(0);
+        if (marker && ++count == n) {
+            s.RecordCounter.SetLow32(count);
             return true;
         }
-    } while (!reader.SkipBlanks());
-    s.RecordCounter.SetLow16(count);
+        if (!reader.SkipToMarker())
+            break;
+        marker = true;
+    }
+    s.RecordCounter.SetLow32(count);
     return false;
 }
 
 void ReadNumbers(CalibrationState& s, TextReader& reader)
 {
-    reader.ReadLine();
-    reader.ReadLine();
+    reader.ReadLine(0);
+    reader.ReadLine(0);
     s.Tolerance = reader.ReadRealLine();
     s.PointCount.SetLow16(reader.ReadIntegerLine());
     s.StoredDecimals.SetLow16(reader.ReadIntegerLine());
@@ -58,8 +61,7 @@ RecordReadings ReadReadings(TextReader& reader)
 
 RecordReadings ReadRecord(CalibrationState& s, const std::string& dataFileName, long long n)
 {
-    const std::string bytes = ReadWholeFile(dataFileName).value_or(std::string());
-    TextReader reader(bytes);
+    TextReader reader = TextReader::OpenFile(dataFileName);
     if (FindRecord(s, reader, n))
         ReadNumbers(s, reader);
     return ReadReadings(reader);

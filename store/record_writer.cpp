@@ -1,11 +1,9 @@
 #include "record_writer.h"
 
-#include <filesystem>
-#include <fstream>
-
 #include "code_page.h"
+#include "durable_append.h"
+#include "file_lock.h"
 #include "file_numbers.h"
-#include "whole_file.h"
 
 namespace {
 
@@ -20,25 +18,6 @@ std::string Label(const char* utf8) { return Utf8ToCp1251(utf8).bytes; }
 void AddLine(std::string& out, std::string_view a, std::string_view b = {})
 {
     out.append(a).append(b).append(kLineEnd);
-}
-
-// Cuts an existing file off at the first byte 26 of its last 128 bytes.
-bool CutAtCtrlZ(const std::string& fileName)
-{
-    std::error_code error;
-    const auto size = std::filesystem::file_size(fileName, error);
-    if (error)
-        return !std::filesystem::exists(fileName, error);
-    const auto start = size > kCtrlZWindow ? size - kCtrlZWindow : 0;
-    std::ifstream in(fileName, std::ios::binary);
-    std::string tail(static_cast<std::size_t>(size - start), '\0');
-    if (!in.seekg(static_cast<std::streamoff>(start)) || !in.read(tail.data(), static_cast<std::streamsize>(tail.size())))
-        return false;
-    const auto cut = tail.find(kCtrlZ);
-    if (cut == std::string::npos)
-        return true;
-    std::filesystem::resize_file(fileName, start + cut, error);
-    return !error;
 }
 
 }  // namespace
@@ -68,10 +47,11 @@ std::string RecordText(const CalibrationState& s, const std::vector<std::string>
 
 bool AppendRecord(const std::string& dataFileName, const CalibrationState& s,
                   const std::vector<std::string>& readings, std::string_view dateText,
-                  std::string_view timeText)
+                  std::string_view timeText, std::chrono::milliseconds lockWait)
 {
     if (dataFileName.empty())
         return false;
     const std::string record = RecordText(s, readings, dateText, timeText);
-    return CutAtCtrlZ(dataFileName) && AppendToFile(dataFileName, record);
+    const DataFileLock lock(dataFileName, lockWait);
+    return AppendDurably(dataFileName, record, kCtrlZWindow, kCtrlZ);
 }

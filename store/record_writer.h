@@ -1,10 +1,12 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/calibration_state.h"
+#include "store/file_lock.h"
 
 // The bytes of one record as it is appended, each line ending CR LF:
 //   (empty line)
@@ -24,9 +26,12 @@ std::string RecordText(const CalibrationState& s, const std::vector<std::string>
                        std::string_view dateText, std::string_view timeText);
 
 // Appends RecordText to the data file, creating the file when it does not
-// exist. A byte 26 (Ctrl-Z) within the last 128 bytes of an existing file
-// first cuts the file off at it. False when the name is empty or the file
-// cannot be written; the range error of RecordText leaves the file untouched.
+// exist, while holding the file's lock (DataFileLock, DataFileBusy when it is
+// not had within `lockWait`). A byte 26 (Ctrl-Z) within the last 128 bytes of
+// an existing file cuts the file off at it, as part of an append that
+// succeeds. True once the record is on the disk; false when the name is empty
+// or the file cannot be written, and then the file is as it was (AppendDurably).
+// The range error of RecordText leaves the file untouched.
 bool AppendRecord(const std::string& dataFileName, const CalibrationState& s,
                   const std::vector<std::string>& readings, std::string_view dateText,
-                  std::string_view timeText);
+                  std::string_view timeText, std::chrono::milliseconds lockWait = kDataFileLockWait);

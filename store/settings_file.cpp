@@ -1,11 +1,31 @@
 #include "settings_file.h"
 
+#include <algorithm>
+
+#include "code_page.h"
 #include "text_reader.h"
 #include "whole_file.h"
 
-std::string DataFileNameFromSettings(const std::string& iniFileName)
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+bool HasHighByte(std::string_view text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) > 127; });
+}
+
+}  // namespace
+
+SettingsLine DataFileNameFromSettings(const std::string& iniFileName)
 {
     const std::string bytes = ReadWholeFile(iniFileName).value_or(std::string());
-    const std::string_view line = TextReader(bytes).ReadLine();
-    return std::string(line.substr(0, line.find('\n')));
+    std::string_view text = bytes;
+    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+        text.remove_prefix(kByteOrderMark.size());
+    const std::string_view line = TextReader(text).ReadLine();
+    SettingsLine result;
+    result.bytes = std::string(line.substr(0, line.find('\n')));
+    result.utf8 = HasHighByte(result.bytes) && IsUtf8(result.bytes);
+    return result;
 }

@@ -1,5 +1,6 @@
 #include "text_reader.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "file_numbers.h"
@@ -9,62 +10,157 @@ namespace {
 constexpr char kCtrlZ = 26;
 constexpr std::size_t kRealLength = 64;
 constexpr std::size_t kIntegerLength = 32;
+constexpr std::size_t kBufferSize = std::size_t{1} << 16;
 
 bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
 
-}  // namespace
-
-TextReader::TextReader(std::string_view bytes) : text_(bytes)
+std::size_t BeforeCtrlZ(const char* data, std::size_t size)
 {
-    const auto* end = bytes.empty() ? nullptr : static_cast<const char*>(std::memchr(bytes.data(), kCtrlZ, bytes.size()));
-    if (end)
-        text_ = bytes.substr(0, static_cast<std::size_t>(end - bytes.data()));
+    const auto* z = size ? static_cast<const char*>(std::memchr(data, kCtrlZ, size)) : nullptr;
+    return z ? static_cast<std::size_t>(z - data) : size;
 }
 
-std::string_view TextReader::ReadLine()
+}  // namespace
+
+TextReader::TextReader(std::string_view bytes) : data_(bytes.data()), size_(BeforeCtrlZ(bytes.data(), bytes.size()))
 {
-    if (AtEnd())
-        return {};
-    const std::size_t start = at_;
-    const auto* cr = static_cast<const char*>(std::memchr(text_.data() + at_, '\r', text_.size() - at_));
-    if (!cr) {
-        at_ = text_.size();
-        return text_.substr(start);
+}
+
+TextReader TextReader::OpenFile(const std::string& fileName)
+{
+    TextReader reader;
+    if (!fileName.empty())
+        reader.file_.reset(std::fopen(fileName.c_str(), "rb"));
+    reader.readOk_ = reader.file_ != nullptr;
+    if (reader.readOk_) {
+        // The reader has a buffer of its own; the stream's would only add a copy.
+        std::setvbuf(reader.file_.get(), nullptr, _IONBF, 0);
+        reader.buffer_.resize(kBufferSize);
+        reader.data_ = reader.buffer_.data();
+        reader.ended_ = false;
     }
-    const auto length = static_cast<std::size_t>(cr - (text_.data() + start));
-    at_ = start + length + 1;
-    if (at_ < text_.size() && text_[at_] == '\n')
+    return reader;
+}
+
+bool TextReader::Fill()
+{
+    if (at_ < size_)
+        return true;
+    if (ended_)
+        return false;
+    base_ += size_;
+    at_ = 0;
+    size_ = std::fread(buffer_.data(), 1, buffer_.size(), file_.get());
+    readOk_ = readOk_ && !std::ferror(file_.get());
+    const std::size_t text = BeforeCtrlZ(buffer_.data(), size_);
+    ended_ = size_ < buffer_.size() || text < size_;
+    size_ = text;
+    return size_ > 0;
+}
+
+void TextReader::PassLf()
+{
+    if (Fill() && data_[at_] == '\n')
         ++at_;
-    return text_.substr(start, length);
+}
+
+std::string_view TextReader::ReadLine(std::size_t keep)
+{
+    line_.clear();
+    bool spans = false;
+    while (Fill()) {
+        const char* start = data_ + at_;
+        const std::size_t available = size_ - at_;
+        const auto* cr = static_cast<const char*>(std::memchr(start, '\r', available));
+        const std::size_t length = cr ? static_cast<std::size_t>(cr - start) : available;
+        if (cr && !spans && length + 1 < available) {
+            at_ += length + 1;
+            if (data_[at_] == '\n')
+                ++at_;
+            return {start, std::min(length, keep)};
+        }
+        if (line_.size() < keep)
+            line_.append(start, std::min(length, keep - line_.size()));
+        spans = true;
+        at_ += length;
+        if (cr) {
+            ++at_;
+            PassLf();
+            break;
+        }
+    }
+    return line_;
 }
 
 bool TextReader::SkipBlanks()
 {
-    while (at_ < text_.size() && IsBlank(text_[at_]))
+    while (Fill()) {
+        while (at_ < size_ && IsBlank(data_[at_]))
+            ++at_;
+        if (at_ < size_)
+            return false;
+    }
+    return true;
+}
+
+int TextReader::SkipLeadingBlanks()
+{
+    while (Fill()) {
+        const char c = data_[at_];
+        if (c == '\r' || !IsBlank(c))
+            return static_cast<unsigned char>(c);
         ++at_;
-    return AtEnd();
+    }
+    return -1;
+}
+
+bool TextReader::SkipToMarker()
+{
+    // At the start of a line the reader skips blanks, and a line ends at its
+    // first CR; so a '#' starts a marker line exactly when the blanks in
+    // front of it reach back to where the search began or hold a CR.
+    while (Fill()) {
+        const char* start = data_ + at_;
+        const std::size_t available = size_ - at_;
+        const auto* hash = static_cast<const char*>(std::memchr(start, '#', available));
+        const char* p = hash ? hash : start + available;
+        bool lineEnd = false;
+        while (p > start && IsBlank(p[-1])) {
+            --p;
+            lineEnd = lineEnd || *p == '\r';
+        }
+        const bool lineStart = p == start || lineEnd;
+        if (hash && lineStart) {
+            at_ = static_cast<std::size_t>(hash - data_);
+            return true;
+        }
+        at_ = hash ? static_cast<std::size_t>(hash - data_) : size_;
+        if (hash || !lineStart)
+            ReadLine(0);
+    }
+    return false;
 }
 
 std::string_view TextReader::ReadToken(std::size_t maxLength)
 {
+    token_.clear();
     if (SkipBlanks())
         return {};
-    const std::size_t start = at_;
-    while (at_ < text_.size() && at_ - start < maxLength && !IsBlank(text_[at_]))
-        ++at_;
-    return text_.substr(start, at_ - start);
+    while (token_.size() < maxLength && Fill() && !IsBlank(data_[at_]))
+        token_ += data_[at_++];
+    return token_;
 }
 
 double TextReader::ReadRealLine()
 {
     const double value = RealFromToken(ReadToken(kRealLength));
-    ReadLine();
+    ReadLine(0);
     return value;
 }
 
 long long TextReader::ReadIntegerLine()
 {
     const long long value = IntegerFromToken(ReadToken(kIntegerLength));
-    ReadLine();
+    ReadLine(0);
     return value;
 }

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "atomic_replace.h"
+#include "durable_append.h"
 
 namespace {
 
@@ -12,18 +13,6 @@ struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
-
-bool WriteFile(const std::string& fileName, const char* mode, std::string_view bytes)
-{
-    if (fileName.empty())
-        return false;
-    std::FILE* file = std::fopen(fileName.c_str(), mode);
-    if (!file)
-        return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    const bool closed = std::fclose(file) == 0;
-    return written && closed;
-}
 
 }  // namespace
 
@@ -53,10 +42,5 @@ bool WriteWholeFile(const std::string& fileName, std::string_view bytes)
     std::error_code error;
     if (std::filesystem::exists(fileName, error))
         return ReplaceFileContents(fileName, bytes);
-    return WriteFile(fileName, "wb", bytes);
-}
-
-bool AppendToFile(const std::string& fileName, std::string_view bytes)
-{
-    return WriteFile(fileName, "ab", bytes);
+    return AppendDurably(fileName, bytes, 0, '\0');
 }

@@ -10,11 +10,9 @@
 // All bytes of the file; no value when it could not be opened or read.
 std::optional<std::string> ReadWholeFile(const std::string& fileName);
 
-// Creates the file with exactly these bytes, or replaces an existing one in
-// one rename (ReplaceFileContents), so that a failed write leaves it as it
-// was; false when it could not be created or written completely.
+// Creates the file with exactly these bytes (AppendDurably), or replaces an
+// existing one in one rename (ReplaceFileContents), so that a failed write
+// leaves it as it was; true once the bytes are on the disk, false when it
+// could not be created or written completely. The caller holds the file's
+// lock when other programs may use the file (DataFileLock).
 bool WriteWholeFile(const std::string& fileName, std::string_view bytes);
-
-// Adds the bytes at the end of the file, creating it when it does not exist;
-// false when it could not be opened or written completely.
-bool AppendToFile(const std::string& fileName, std::string_view bytes);

@@ -92,10 +92,11 @@ void TForm1::ConnectHandlers()
 bool TForm1::event(QEvent* event)
 {
     const bool done = QMainWindow::event(event);
-    // Activation after a modal box, a dialog or another application is not
-    // a first showing: the start-up routine runs once.
-    if (event->type() == QEvent::WindowActivate && !activated_) {
-        activated_ = true;
+    // The start-up routine runs once, at the first showing, whether or not the
+    // window manager activates the window; later showings and activations
+    // (after a modal box, a dialog or another application) do not run it.
+    if (event->type() == QEvent::Show && !started_) {
+        started_ = true;
         RunWindowEvent([this] { FormActivate(); });
     }
     return done;
@@ -123,11 +124,12 @@ QWidget* TForm1::OwningControl(QWidget* widget) const
 }
 
 // The focus moved. Only a move from one control of this window to another
-// counts as leaving and entering: the focus coming back from a modal box or
-// another window to the control that had it is no move.
+// counts as leaving and entering: the menu bar taking the keyboard (Alt, a
+// menu opened with the mouse), a modal box or another window, and the focus
+// coming back from them to the control that had it, are no move.
 void TForm1::FocusChanged(QWidget* now)
 {
-    if (!now || now->window() != this)
+    if (!now || !client_->isAncestorOf(now))
         return;
     QWidget* control = OwningControl(now);
     if (control == activeControl_)

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "chart/TChart.h"
@@ -74,7 +75,7 @@ public:
     void OpenDatFileClick();
     void StringGrid2SelectCell(int col, int row, bool& canSelect);
     void StringGrid2KeyDown(std::uint16_t& key, Qt::KeyboardModifiers shift);
-    void LoadRecord(int n);
+    void LoadRecord(long long n);
     void SaveChoiceClick();
     void N1Click();
     void N5Click();
@@ -135,13 +136,17 @@ private:
     void ReformatDeviations();
     void UseChosenDataFile(const QString& path);
     bool SaveEditorText();
+    void LeaveEditorPanel();
     QWidget* OwningControl(QWidget* widget) const;
     void FocusChanged(QWidget* now);
 
     QWidget* client_;
     QWidget* activeControl_ = nullptr;
     int panel1Width_ = 369;
-    bool activated_ = false;
+    bool started_ = false;
+    // The data file's bytes as the editor last read or wrote them (no value:
+    // it could not be read), so that its save sees another program's change.
+    std::optional<std::string> editorSeen_;
 };
 
 extern TForm1* Form1;

@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 
+#include "store/edited_file.h"
 #include "store/whole_file.h"
 #include "ui/Unit1.h"
 #include "ui/error_box.h"
@@ -27,12 +28,12 @@ void TForm1::N9Click()
 {
     Panel4->show();
     Chart1->hide();
-    const std::optional<std::string> bytes = ReadWholeFile(State.DataFileName);
-    if (!bytes)
+    editorSeen_ = ReadWholeFile(State.DataFileName);
+    if (!editorSeen_)
         throw RunError::CannotOpenFile(State.DataFileName);
     {
         const QSignalBlocker quiet(Memo1);
-        Memo1->setPlainText(EditorText(FromFileBytes(*bytes)));
+        Memo1->setPlainText(EditorText(FromFileBytes(*editorSeen_)));
     }
     Memo1->document()->setModified(false);
     Memo1->setFocus();
@@ -63,7 +64,18 @@ void TForm1::CloseEditClick()
     }
     State.EditorChanged = 0;
     Chart1->show();
+    LeaveEditorPanel();
     Panel4->hide();
+}
+
+// The focus leaves the panel for the count field, where its arrival runs no
+// handler. This holds also while the window is not active (a question box has
+// just closed): keys that still arrive for the window go to the field, never
+// to the hidden text.
+void TForm1::LeaveEditorPanel()
+{
+    if (Panel4->isAncestorOf(focusWidget()))
+        Edit1->setFocus(Qt::OtherFocusReason);
 }
 
 bool TForm1::SaveEditorText()
@@ -76,9 +88,19 @@ bool TForm1::SaveEditorText()
                                 .arg(unencodable));
         return false;
     }
-    if (!WriteWholeFile(State.DataFileName, *bytes))
-        throw RunError::CannotCreateFile(State.DataFileName);
+    for (;;) {
+        EditedFileSave save = SaveEditedFile(State.DataFileName, editorSeen_, *bytes);
+        if (save.status == EditedFileSave::Status::Failed)
+            throw RunError::CannotCreateFile(State.DataFileName);
+        if (save.status == EditedFileSave::Status::Saved)
+            break;
+        if (!AskOverwriteChangedFile(Qs(State.DataFileName), editorSeen_, save.current))
+            return false;
+        editorSeen_ = std::move(save.current);
+    }
+    editorSeen_ = *bytes;
     State.EditorChanged = 0;
+    Memo1->document()->setModified(false);
     OpenDatFileClick();
     if (State.SelectedRecord == 0)
         State.SelectedRecord = 1;

@@ -111,6 +111,8 @@ void TForm1::CreateEditorPanel(QWidget* client)
 
     Memo1 = new QPlainTextEdit(QStringLiteral("Memo1"), Panel4);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab and Shift+Tab move along the window's Tab cycle; no tab is typed.
+    Memo1->setTabChangesFocus(true);
 
     Chart1 = new TChart(client);
     Chart1->setObjectName(QStringLiteral("Chart1"));

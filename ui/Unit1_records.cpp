@@ -33,8 +33,9 @@ std::optional<QString> ChooseDataFile(QFileDialog* dialog)
 void TForm1::ReadSettings()
 {
     State.IniFileName = "tolvazen.ini";
-    State.LineBuffer = DataFileNameFromSettings(State.IniFileName);
-    const QString name = FromFileBytes(State.LineBuffer);
+    const SettingsLine line = DataFileNameFromSettings(State.IniFileName);
+    State.LineBuffer = line.bytes;
+    const QString name = line.utf8 ? QString::fromStdString(line.bytes) : FromFileBytes(line.bytes);
     Label5->SetCaption(QStringLiteral("Файл: ") + name);
     State.DataFileName = Std(name);
     State.TempFileName = "tv.tmp";
@@ -43,9 +44,11 @@ void TForm1::ReadSettings()
 // ListRecords: the record list filled from the data file.
 void TForm1::OpenDatFileClick()
 {
-    for (const RecordEntry& entry : ListRecordEntries(State, State.DataFileName)) {
-        StringGrid2->SetCells(0, entry.number, QString::number(entry.number));
-        StringGrid2->SetCells(1, entry.number, FromFileBytes(entry.text));
+    const RecordEntries entries = ListRecordEntries(State, State.DataFileName);
+    for (std::size_t k = 1; k <= entries.size(); ++k) {
+        const int row = static_cast<int>(k);
+        StringGrid2->SetCells(0, row, QString::number(row));
+        StringGrid2->SetCells(1, row, FromFileBytes(entries.Text(k)));
     }
     StringGrid2->SetRowCount(State.RecordCounter + 1);
 }
@@ -55,7 +58,7 @@ void TForm1::StringGrid2SelectCell(int, int row, bool&)
     LoadRecord(row);
 }
 
-void TForm1::LoadRecord(int n)
+void TForm1::LoadRecord(long long n)
 {
     State.SelectedRecord = n;
     const RecordReadings readings = ReadRecord(State, State.DataFileName, n);

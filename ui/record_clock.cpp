@@ -16,7 +16,8 @@ std::string FileBytesOrEmpty(const QString& text)
 
 std::string RecordDateText(const QDate& date, const QLocale& locale)
 {
-    return DateTextFrom(FileBytesOrEmpty(locale.toString(date, QLocale::ShortFormat)));
+    const std::string pattern = FourDigitYearPattern(locale.dateFormat(QLocale::ShortFormat).toStdString());
+    return FileBytesOrEmpty(locale.toString(date, QString::fromStdString(pattern)));
 }
 
 std::string RecordTimeText(const QTime& time, const QLocale& locale)

@@ -69,6 +69,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void updateGeometries() override;
+    // Typing never moves the current cell to a cell whose text it begins.
+    void keyboardSearch(const QString&) override {}
 
 private:
     void KeyDown(QKeyEvent* event);

@@ -1,7 +1,11 @@
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <vector>
+
 #include "core/calibration_statistics.h"
 #include "core/fit.h"
+#include "core/number_text.h"
 #include "core/refit.h"
 #include "core/statistics_text.h"
 
@@ -60,6 +64,39 @@ void BM_LineStatisticsText(benchmark::State& state)
     }
 }
 BENCHMARK(BM_LineStatisticsText)->Unit(benchmark::kMicrosecond);
+
+// The deviation texts of the 1000 points alone, beside the C library writing
+// the same values with the same count of decimals.
+std::vector<Extended> ThousandDeviations()
+{
+    CalibrationState s = ThousandPoints();
+    FitLine(s, ".");
+    std::vector<Extended> deviations;
+    for (int i = 1; i <= 1000; ++i)
+        deviations.push_back(s.Deviations[i]);
+    return deviations;
+}
+
+void BM_FormatFixed(benchmark::State& state)
+{
+    const std::vector<Extended> deviations = ThousandDeviations();
+    for (auto _ : state)
+        for (const Extended d : deviations)
+            benchmark::DoNotOptimize(FormatFixed(d, 5, 3, "."));
+}
+BENCHMARK(BM_FormatFixed)->Unit(benchmark::kMicrosecond);
+
+void BM_SnprintfBaseline(benchmark::State& state)
+{
+    const std::vector<Extended> deviations = ThousandDeviations();
+    char text[64];
+    for (auto _ : state)
+        for (const Extended d : deviations) {
+            std::snprintf(text, sizeof text, "%.3Lf", d);
+            benchmark::DoNotOptimize(std::string(text));
+        }
+}
+BENCHMARK(BM_SnprintfBaseline)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -1,7 +1,14 @@
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstring>
 #include <filesystem>
+#include <map>
+#include <memory>
 
 #include "bench/store/sample_file.h"
 #include "store/record_delete.h"
@@ -12,65 +19,130 @@
 
 namespace {
 
-constexpr int kRecords = kSampleRecords;
-const std::vector<std::string>& kReadings = kSampleReadings;
+constexpr int kSmall = 100000;
+constexpr int kLarge = 1000000;
+constexpr char kListOnce[] = "--list-once";
 
 void BM_ListRecords(benchmark::State& state)
 {
+    const SampleFile& file = Sample(static_cast<int>(state.range(0)));
     CalibrationState s;
     for (auto _ : state)
-        benchmark::DoNotOptimize(ListRecordEntries(s, Sample().Name()));
-    state.counters["bytes"] = static_cast<double>(Sample().Bytes().size());
+        benchmark::DoNotOptimize(ListRecordEntries(s, file.Name()));
+    state.counters["bytes"] = file.Bytes();
 }
-BENCHMARK(BM_ListRecords)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ListRecords)->Arg(kSmall)->Arg(kLarge)->Unit(benchmark::kMillisecond);
 
 void BM_LoadLastRecord(benchmark::State& state)
 {
+    const SampleFile& file = Sample(static_cast<int>(state.range(0)));
     CalibrationState s;
     for (auto _ : state)
-        benchmark::DoNotOptimize(ReadRecord(s, Sample().Name(), kRecords));
+        benchmark::DoNotOptimize(ReadRecord(s, file.Name(), file.Records()));
 }
-BENCHMARK(BM_LoadLastRecord)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadLastRecord)->Arg(kSmall)->Arg(kLarge)->Unit(benchmark::kMillisecond);
 
-// Appends to, and deletes from, a copy of the sample file.
 void BM_AppendRecord(benchmark::State& state)
 {
-    const std::string copy = Sample().Name() + ".append";
-    WriteWholeFile(copy, Sample().Bytes());
+    const auto copy = Sample(kSmall).Copy(".append");
     const CalibrationState s = SampleState(1);
     for (auto _ : state)
-        benchmark::DoNotOptimize(AppendRecord(copy, s, kReadings, "05.03.2007", "14:27"));
-    std::filesystem::remove(copy);
+        benchmark::DoNotOptimize(AppendRecord(*copy, s, kReadings, "05.03.2007", "14:27"));
 }
 BENCHMARK(BM_AppendRecord)->Unit(benchmark::kMillisecond);
 
 void BM_DeleteMiddleRecord(benchmark::State& state)
 {
-    const std::string copy = Sample().Name() + ".delete";
-    WriteWholeFile(copy, Sample().Bytes());
+    const SampleFile& file = Sample(static_cast<int>(state.range(0)));
+    const auto copy = file.Copy(".delete");
     for (auto _ : state)
-        benchmark::DoNotOptimize(DeleteRecordLines(copy, kRecords / 2));
-    std::filesystem::remove(copy);
+        benchmark::DoNotOptimize(DeleteRecordLines(*copy, file.Records() / 2));
 }
-BENCHMARK(BM_DeleteMiddleRecord)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DeleteMiddleRecord)->Arg(kSmall)->Arg(kLarge)->Unit(benchmark::kMillisecond);
 
-// For comparison: `wc -l` on the same file, the start of the process included.
-void BM_WcLineCountReference(benchmark::State& state)
+struct ChildRun {
+    double seconds = 0;
+    double cpuSeconds = 0;
+};
+
+// The peak resident memory of this process's own image ("VmHWM"); the
+// rusage figure would include the parent's memory from before the exec.
+std::string PeakKilobytesOfThisProcess()
 {
-    const std::string command = "wc -l '" + Sample().Name() + "' > /dev/null";
-    for (auto _ : state)
-        benchmark::DoNotOptimize(std::system(command.c_str()));
+    const std::string status = ReadWholeFile("/proc/self/status").value_or(std::string());
+    const std::size_t at = status.find("VmHWM:");
+    return at == std::string::npos ? "0" : std::to_string(std::stol(status.substr(at + 6)));
 }
-BENCHMARK(BM_WcLineCountReference)->Unit(benchmark::kMillisecond);
+
+double Seconds(const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; }
+
+// Runs a program to its end with its output thrown away: wall time from the
+// fork to the exit and the child's processor time (user and system, which
+// other processes on a busy machine disturb less).
+ChildRun Run(const std::vector<std::string>& command)
+{
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = fork();
+    if (child == 0) {
+        std::freopen("/dev/null", "w", stdout);
+        std::vector<char*> argv;
+        for (const std::string& word : command)
+            argv.push_back(const_cast<char*>(word.c_str()));
+        argv.push_back(nullptr);
+        execvp(argv[0], argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    return {elapsed.count(), Seconds(usage.ru_utime) + Seconds(usage.ru_stime)};
+}
+
+// The first list of a fresh process (this program run with --list-once)
+// beside `wc -l` on the same file; the time reported is the list's, the
+// counters give the ratios (wall and processor time) and the list's peak of
+// resident memory.
+void BM_FirstListInFreshProcess(benchmark::State& state)
+{
+    const SampleFile& file = Sample(static_cast<int>(state.range(0)));
+    const std::string peakFile = file.Name() + ".peak";
+    ChildRun list;
+    ChildRun wc;
+    for (auto _ : state) {
+        const ChildRun l = Run({"/proc/self/exe", kListOnce, file.Name(), peakFile});
+        const ChildRun w = Run({"wc", "-l", file.Name()});
+        state.SetIterationTime(l.seconds);
+        list.seconds += l.seconds;
+        wc.seconds += w.seconds;
+        list.cpuSeconds += l.cpuSeconds;
+        wc.cpuSeconds += w.cpuSeconds;
+    }
+    const auto runs = static_cast<double>(state.iterations());
+    state.counters["wc_ms"] = 1000 * wc.seconds / runs;
+    state.counters["ratio_to_wc"] = list.seconds / wc.seconds;
+    state.counters["cpu_ms"] = 1000 * list.cpuSeconds / runs;
+    state.counters["wc_cpu_ms"] = 1000 * wc.cpuSeconds / runs;
+    state.counters["cpu_ratio_to_wc"] = list.cpuSeconds / wc.cpuSeconds;
+    state.counters["peak_kB"] = std::stod(ReadWholeFile(peakFile).value_or("0"));
+    std::filesystem::remove(peakFile);
+    state.counters["bytes"] = file.Bytes();
+}
+BENCHMARK(BM_FirstListInFreshProcess)->Arg(kSmall)->Arg(kLarge)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc == 4 && std::strcmp(argv[1], kListOnce) == 0) {
+        CalibrationState s;
+        const bool listed = !ListRecordEntries(s, argv[2]).empty();
+        WriteWholeFile(argv[3], PeakKilobytesOfThisProcess());
+        return listed ? 0 : 1;
+    }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    Sample();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -1,15 +1,17 @@
 #pragma once
 
+#include <algorithm>
 #include <filesystem>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "store/record_writer.h"
 #include "store/whole_file.h"
 
-// The benchmarks' data file: records of four points with point 3 switched
-// off and two readings each, 100,000 records (about 25 MB) unless told.
-constexpr int kSampleRecords = 100000;
+// The benchmarks' data files: records of four points with point 3 switched
+// off and two readings each.
 
 inline CalibrationState SampleState(int seed)
 {
@@ -25,32 +27,53 @@ inline CalibrationState SampleState(int seed)
     return s;
 }
 
-inline const std::vector<std::string> kSampleReadings = {"0.3", "0.75"};
+inline const std::vector<std::string> kReadings = {"0.3", "0.75"};
 
-// The file in the temporary folder, removed when the program ends.
+// A data file of the given number of records (about 250 bytes each) in the
+// temporary folder, written in slices, removed when the program ends.
 class SampleFile {
 public:
-    explicit SampleFile(int records = kSampleRecords, const std::string& name = "tolvazen_bench_store.dat")
-        : name_((std::filesystem::temp_directory_path() / name).string())
+    explicit SampleFile(int records)
+        : name_((std::filesystem::temp_directory_path() / ("tolvazen_bench_" + std::to_string(records) + ".dat"))
+                    .string()),
+          records_(records)
     {
-        for (int r = 0; r < records; ++r)
-            bytes_ += RecordText(SampleState(r), kSampleReadings, "05.03.2007", "14:27");
-        WriteWholeFile(name_, bytes_);
+        constexpr int kSlice = 10000;
+        std::filesystem::remove(name_);
+        for (int first = 0; first < records; first += kSlice) {
+            std::string slice;
+            for (int r = first; r < std::min(records, first + kSlice); ++r)
+                slice += RecordText(SampleState(r), kReadings, "05.03.2007", "14:27");
+            AppendToFile(name_, slice);
+        }
     }
     ~SampleFile() { std::filesystem::remove(name_); }
-    SampleFile(const SampleFile&) = delete;
-    SampleFile& operator=(const SampleFile&) = delete;
 
     const std::string& Name() const { return name_; }
-    const std::string& Bytes() const { return bytes_; }
+    int Records() const { return records_; }
+    double Bytes() const { return static_cast<double>(std::filesystem::file_size(name_)); }
+
+    // A copy to change, removed when the returned name's owner goes.
+    std::shared_ptr<const std::string> Copy(const std::string& suffix) const
+    {
+        const std::string copy = name_ + suffix;
+        std::filesystem::copy_file(name_, copy, std::filesystem::copy_options::overwrite_existing);
+        return std::shared_ptr<const std::string>(new std::string(copy), [](const std::string* name) {
+            std::filesystem::remove(*name);
+            delete name;
+        });
+    }
 
 private:
     std::string name_;
-    std::string bytes_;
+    int records_;
 };
 
-inline const SampleFile& Sample()
+inline const SampleFile& Sample(int records)
 {
-    static const SampleFile file;
-    return file;
+    static std::map<int, std::unique_ptr<SampleFile>> files;
+    auto& file = files[records];
+    if (!file)
+        file = std::make_unique<SampleFile>(records);
+    return *file;
 }

@@ -104,6 +104,16 @@ TEST(FitLine, EquationTakesTheExponentFormAndKeepsThePlusMinus)
     EXPECT_EQ(EquationLine(EquationText(2, -0.5, ".")), "Y=2*X+-0.5");
 }
 
+// The stored slope is 0.00883484999999999999…, just below the tie at the
+// fifth digit.
+TEST(FitLine, EquationDigitsOfASlopeJustBelowATie)
+{
+    CalibrationState s = StateWithPoints({{0, 0}, {1, 0.00883485}}, 0.05);
+    const FitOutcome f = FitLine(s, ".");
+    ASSERT_TRUE(f.fitted);
+    EXPECT_EQ(EquationLine(f.equation), "Y=0.0088348*X+0");
+}
+
 TEST(FitLine, DeviationThatRoundsToZeroHasNoSign)
 {
     CalibrationState s = StateWithPoints({{0, 0}, {1, 1}, {2, 2}}, 0);

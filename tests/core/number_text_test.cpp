@@ -82,6 +82,26 @@ TEST_P(NumberTextTest, GeneralFormatOfStoredDoublesAtFifteenDigits)
     EXPECT_EQ(General(5e-324, 15), L("4.94065645841247E-324"));
 }
 
+// Stored doubles whose decimal texts end on a 5 lie just below it; the
+// shown digits round down.
+TEST_P(NumberTextTest, DoublesJustBelowAShownTieRoundDown)
+{
+    EXPECT_EQ(General(8.964684293660385, 15), L("8.96468429366038"));
+    EXPECT_EQ(FormatFixed(0.00203265, 5, 7, sep()), L("0.0020326"));
+    EXPECT_EQ(General(0.00883485), L("0.0088348"));
+    EXPECT_EQ(General(-0.00883485), L("-0.0088348"));
+    EXPECT_EQ(FormatFixed(1.005, 5, 2, sep()), L("1.00"));
+}
+
+// Exact decimal ties of the stored value still round half-up, away from zero.
+TEST_P(NumberTextTest, ExactTiesRoundHalfUp)
+{
+    EXPECT_EQ(Fixed(0.0625L), L("0.063"));
+    EXPECT_EQ(Fixed(-0.0625L), L("-0.063"));
+    EXPECT_EQ(General(1.125L, 3), L("1.13"));
+    EXPECT_EQ(General(123456789012345678.5L, 18), "123456789012345678");
+}
+
 TEST_P(NumberTextTest, ParseAcceptsTheNumberForms)
 {
     EXPECT_EQ(*ParseNumber(L(" 12.5 "), sep()), 12.5L);
@@ -104,6 +124,15 @@ TEST_P(NumberTextTest, ParseRejectsEverythingElse)
     EXPECT_FALSE(ParseNumber(other, sep()).has_value());
 }
 
+TEST_P(NumberTextTest, LongestTextsKeepEveryDigit)
+{
+    EXPECT_EQ(FormatFixed(-123456789012345678.0L, 18, 18, sep()), L("-123456789012345678.000000000000000000"));
+    EXPECT_EQ(FormatFixed(0.000123456789012345678L, 18, 18, sep()), L("0.000123456789012346"));
+    EXPECT_EQ(General(0.000123456789012345678L, 18), L("0.000123456789012345678"));
+    EXPECT_EQ(General(-1.23456789012345678e-30L, 18), L("-1.23456789012345678E-30"));
+    EXPECT_EQ(General(123456789012345678.0L, 18), "123456789012345678");
+}
+
 INSTANTIATE_TEST_SUITE_P(Separators, NumberTextTest, ::testing::Values(Separator{"."}, Separator{","}),
                          [](const auto& info) { return std::string(info.param.sep) == "." ? "Point" : "Comma"; });
 
@@ -122,6 +151,15 @@ TEST(ParseNumberOrThrow, NamesTheText)
     } catch (const RunError& e) {
         EXPECT_STREQ(e.what(), "'' is not a valid floating point value");
     }
+}
+
+// A separator of several bytes, as a UTF-8 locale may have.
+TEST(NumberText, SeparatorOfSeveralBytes)
+{
+    EXPECT_EQ(FormatFixed(1.5L, 5, 3, "\u066B"), "1\u066B500");
+    EXPECT_EQ(FormatGeneral(-0.25L, 5, "\u066B"), "-0\u066B25");
+    EXPECT_EQ(FormatGeneral(123456.0L, 5, "\u066B"), "1\u066B2346E5");
+    EXPECT_EQ(*ParseNumber("2\u066B5", "\u066B"), 2.5L);
 }
 
 TEST(AddLeadingZero, OnlyALeadingPoint)

@@ -47,6 +47,19 @@ TEST(CalibrationState, CountersAreRangeChecked)
     EXPECT_EQ(s.PointCount, 3);
 }
 
+TEST(CalibrationState, RecordNumbersGoPast65535)
+{
+    CalibrationState s;
+    s.SelectedRecord = 70000;
+    EXPECT_EQ(s.SelectedRecord, 70000);
+    s.SelectedRecord = 4294967295LL;
+    EXPECT_EQ(s.SelectedRecord, 4294967295LL);
+    ExpectRangeCheck([&] { s.SelectedRecord = s.SelectedRecord + 1; });
+    ExpectRangeCheck([&] { s.SelectedRecord = -1; });
+    s.RecordCounter.SetLow32(100000);
+    EXPECT_EQ(s.RecordCounter, 100000);
+}
+
 TEST(RunError, BoxTextEndsWithAFullStopAfterLettersAndDigits)
 {
     EXPECT_EQ(RunError::RangeCheck().BoxText(), "Range check error.");

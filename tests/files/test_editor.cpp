@@ -79,6 +79,7 @@ TEST_F(EditorTest, YesWritesTheTextListsAndLoadsRecordOne)
     TypeInEditor(QStringLiteral("0.9"));
     ModalBoxCloser closer(QMessageBox::Yes);
     PressEsc();
+    EXPECT_EQ(closer.Boxes().size(), 1u) << "a file no other program changed is saved without a second question";
     EXPECT_FALSE(EditorOpen());
     EXPECT_EQ(Read(QStringLiteral("lab.dat")), ExampleRecord() + "0.9") << "no line end after the last line";
     EXPECT_EQ(form->State.SelectedRecord, 1);
@@ -153,6 +154,39 @@ TEST_F(EditorTest, TextTheFileCannotHoldIsRefused)
     EXPECT_TRUE(EditorOpen());
     EXPECT_EQ(form->State.EditorChanged, 1);
     EXPECT_EQ(Read(QStringLiteral("lab.dat")), ExampleRecord());
+}
+
+TEST_F(EditorTest, TheEditorNamesAnotherProgramsChangeBeforeItsSaveDropsIt)
+{
+    Start(ExampleRecord());
+    OpenEditor();
+    TypeInEditor(QStringLiteral("0.9"));
+    const std::string appended = ExampleRecord() + ExampleRecord();
+    Write(QStringLiteral("lab.dat"), appended);
+    const QString question =
+        QStringLiteral("Файл данных lab.dat изменен другой программой после того, как редактор его открыл: размер "
+                       "был %1 байт, стал %2 байт.\nЗаписать текст редактора поверх? Изменения другой программы "
+                       "будут потеряны.")
+            .arg(ExampleRecord().size())
+            .arg(appended.size());
+    {
+        ModalBoxCloser closer({QMessageBox::Yes, QMessageBox::No});
+        PressEsc();
+        ASSERT_EQ(closer.Boxes().size(), 2u);
+        EXPECT_EQ(closer.Boxes()[1].text, question);
+        EXPECT_EQ(closer.Boxes()[1].icon, QMessageBox::Warning);
+    }
+    EXPECT_TRUE(form->Panel4->isVisible()) << "the editor keeps its text";
+    EXPECT_EQ(Read(QStringLiteral("lab.dat")), appended);
+    EXPECT_EQ(form->StringGrid2->RowCount(), 2) << "the list is as it was";
+    {
+        ModalBoxCloser closer(QMessageBox::Yes);
+        PressEsc();
+        ASSERT_EQ(closer.Boxes().size(), 2u) << "the next save asks again";
+        EXPECT_EQ(closer.Boxes()[1].text, question);
+    }
+    EXPECT_FALSE(form->Panel4->isVisible());
+    EXPECT_EQ(Read(QStringLiteral("lab.dat")), ExampleRecord() + "0.9");
 }
 
 }  // namespace

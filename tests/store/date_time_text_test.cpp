@@ -2,24 +2,23 @@
 
 #include "store/date_time_text.h"
 
-TEST(DateText, TwoDigitYearsGetTheCentury)
+TEST(DatePattern, TwoDigitYearsGetFourDigits)
 {
-    EXPECT_EQ(DateTextFrom("05.03.07"), "05.03.2007");
-    EXPECT_EQ(DateTextFrom("5.3.07"), "5.3.2007");
-    EXPECT_EQ(DateTextFrom("05/03/07"), "05/03/2007");
+    EXPECT_EQ(FourDigitYearPattern("dd.MM.yy"), "dd.MM.yyyy");
+    EXPECT_EQ(FourDigitYearPattern("M/d/yy"), "M/d/yyyy");
+    EXPECT_EQ(FourDigitYearPattern("yy. M. d."), "yyyy. M. d.");
+    EXPECT_EQ(FourDigitYearPattern("yy-MM-dd yy"), "yyyy-MM-dd yyyy");
 }
 
-TEST(DateText, FourDigitYearsStayAsTheyAre)
+TEST(DatePattern, EverythingElseStays)
 {
-    EXPECT_EQ(DateTextFrom("05.03.2007"), "05.03.2007");
-    EXPECT_EQ(DateTextFrom("5.3.2007"), "5.3.2007");
-}
-
-TEST(DateText, ShortRenderings)
-{
-    EXPECT_EQ(DateTextFrom("07"), "2007");
-    EXPECT_EQ(DateTextFrom("7"), "207");
-    EXPECT_EQ(DateTextFrom(""), "20");
+    EXPECT_EQ(FourDigitYearPattern("yyyy-MM-dd"), "yyyy-MM-dd");
+    EXPECT_EQ(FourDigitYearPattern("dd.MM.yyyy"), "dd.MM.yyyy");
+    EXPECT_EQ(FourDigitYearPattern("d.M.y"), "d.M.y");
+    EXPECT_EQ(FourDigitYearPattern("dd.MM.yyy"), "dd.MM.yyy");
+    EXPECT_EQ(FourDigitYearPattern("dd 'yy' MM yy"), "dd 'yy' MM yyyy") << "quoted text is literal";
+    EXPECT_EQ(FourDigitYearPattern("dd''yy"), "dd''yyyy");
+    EXPECT_EQ(FourDigitYearPattern(""), "");
 }
 
 TEST(TimeText, TwentyFourHourClock)

@@ -60,7 +60,7 @@ TEST(RecordDelete, RecordsAfterItMoveUpAndStillList)
     CalibrationState s;
     const auto entries = ListRecordEntries(s, file);
     ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(entries[0].text, "06.03.2007  10:00");
+    EXPECT_EQ(entries.Text(1), "06.03.2007  10:00");
     ASSERT_TRUE(DeleteRecordLines(file, 2));
     ASSERT_TRUE(DeleteRecordLines(file, 1));
     EXPECT_TRUE(ListRecordEntries(s, file).empty());

@@ -69,7 +69,7 @@ TEST(RecordEdges, HandEditedRecordWithWordsAndBlankLinesLoadsTheSameNumbers)
     EXPECT_DOUBLE_EQ(s.PercentValues[2], 3);
     EXPECT_DOUBLE_EQ(s.MeasuredValues[2], 4);
     EXPECT_EQ(readings.lines, std::vector<std::string>{"0.1"});
-    EXPECT_EQ(ListRecordEntries(s, file)[0].text, "03.03.2021  10:00");
+    EXPECT_EQ(ListRecordEntries(s, file).Text(1), "03.03.2021  10:00");
 }
 
 TEST(RecordEdges, CountAboveThePairsTakesTheNextTokens)
@@ -158,9 +158,8 @@ TEST(RecordEdges, ListCutsAndPadsTheFields)
     CalibrationState s;
     const auto entries = ListRecordEntries(s, file);
     ASSERT_EQ(entries.size(), 4u);
-    EXPECT_EQ(entries[0].text, "    5.3.2007  9:05:");
-    EXPECT_EQ(entries[1].text, "05.03.2020  14:27");
-    EXPECT_EQ(entries[2].text, std::string(20, ' ') + " ");
-    EXPECT_EQ(entries[3].text, "05.03.2007 ");
-    EXPECT_EQ(entries[3].number, 4);
+    EXPECT_EQ(entries.Text(1), "    5.3.2007  9:05:");
+    EXPECT_EQ(entries.Text(2), "05.03.2020  14:27");
+    EXPECT_EQ(entries.Text(3), std::string(20, ' ') + " ");
+    EXPECT_EQ(entries.Text(4), "05.03.2007 ");
 }

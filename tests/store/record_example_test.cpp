@@ -33,8 +33,7 @@ TEST(RecordExample, ListsAsDateTwoBlanksAndTime)
     CalibrationState s;
     const auto entries = ListRecordEntries(s, dir.Write("data.dat", ExampleRecordBytes()));
     ASSERT_EQ(entries.size(), 1u);
-    EXPECT_EQ(entries[0].number, 1);
-    EXPECT_EQ(entries[0].text, "05.03.2007  14:27");
+    EXPECT_EQ(entries.Text(1), "05.03.2007  14:27");
     EXPECT_EQ(s.RecordCounter, 1);
     EXPECT_EQ(s.DateText, "05.03.2007");
     EXPECT_EQ(s.TimeText, " 14:27");

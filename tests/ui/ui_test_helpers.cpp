@@ -5,16 +5,18 @@
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
 
-ModalBoxCloser::ModalBoxCloser(QMessageBox::StandardButton answer)
+ModalBoxCloser::ModalBoxCloser(QMessageBox::StandardButton answer) : ModalBoxCloser(std::vector{answer}) {}
+
+ModalBoxCloser::ModalBoxCloser(std::vector<QMessageBox::StandardButton> answers)
 {
-    QObject::connect(&timer_, &QTimer::timeout, [this, answer] {
+    QObject::connect(&timer_, &QTimer::timeout, [this, answers] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!dialog)
             return;
         QWidget* owner = dialog->parentWidget() ? dialog->parentWidget()->window() : nullptr;
         if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
             boxes_.push_back({box->windowTitle(), box->text(), box->icon()});
-            box->done(answer);
+            box->done(answers[std::min(boxes_.size(), answers.size()) - 1]);
         } else {
             ++dialogs_;
             dialog->reject();

@@ -43,6 +43,9 @@ public:
     // `answer` is the button a message box is closed with (a question box
     // takes QMessageBox::Yes, No or Cancel).
     explicit ModalBoxCloser(QMessageBox::StandardButton answer = QMessageBox::Ok);
+    // The message boxes are closed with these buttons in turn, the last one
+    // for every box after it.
+    explicit ModalBoxCloser(std::vector<QMessageBox::StandardButton> answers);
     const std::vector<ClosedBox>& Boxes() const { return boxes_; }
     int DialogsClosed() const { return dialogs_; }
 

@@ -1,0 +1,15 @@
+#include "edited_file.h"
+
+#include "whole_file.h"
+
+EditedFileSave SaveEditedFile(const std::string& fileName, const std::optional<std::string>& seen,
+                              std::string_view bytes, std::chrono::milliseconds lockWait)
+{
+    if (fileName.empty())
+        return {};
+    const DataFileLock lock(fileName, lockWait);
+    std::optional<std::string> current = ReadWholeFile(fileName);
+    if (current != seen)
+        return {EditedFileSave::Status::Changed, std::move(current)};
+    return {WriteWholeFile(fileName, bytes) ? EditedFileSave::Status::Saved : EditedFileSave::Status::Failed, {}};
+}

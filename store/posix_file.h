@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+
+// A file descriptor closed when it goes out of scope; -1 holds none.
+class UniqueFd {
+public:
+    explicit UniqueFd(int fd = -1) : fd_(fd) {}
+    ~UniqueFd() { Reset(); }
+    UniqueFd(UniqueFd&& other) noexcept : fd_(other.Release()) {}
+    UniqueFd& operator=(UniqueFd&& other) noexcept
+    {
+        if (this != &other) {
+            Reset();
+            fd_ = other.Release();
+        }
+        return *this;
+    }
+    UniqueFd(const UniqueFd&) = delete;
+    UniqueFd& operator=(const UniqueFd&) = delete;
+
+    int Get() const { return fd_; }
+    explicit operator bool() const { return fd_ >= 0; }
+    int Release()
+    {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
+    void Reset();
+
+private:
+    int fd_;
+};
+
+// Writes every byte at `offset`, going on after short writes and signals;
+// false on the first write that fails.
+bool WriteAllAt(int fd, std::string_view bytes, off_t offset);
+
+// Reads `length` bytes from `offset`; false when fewer could be read.
+bool ReadAllAt(int fd, std::string& bytes, std::size_t length, off_t offset);
+
+// Flushes the folder's entries (a rename or a new name in it) to the disk.
+bool SyncFolder(const std::string& folder);
