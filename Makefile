@@ -2,7 +2,7 @@ BUILD := build
 JOBS := $(shell nproc)
 MAKEFLAGS += --no-print-directory
 
-.PHONY: deps configure build test run bench clean
+.PHONY: deps configure build test run bench package clean
 
 deps:
 	@scripts/install-deps
@@ -21,6 +21,9 @@ run: build
 
 bench: build
 	@for b in $(BUILD)/bench/*/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(BUILD).configure.log

@@ -18,6 +18,17 @@ std::string_view Field(std::string_view line, std::size_t length)
 
 }  // namespace
 
+std::string RecordDateField(std::string_view dateLine)
+{
+    const std::string_view date = Field(dateLine, RecordEntries::kDateLength);
+    return std::string(2 * (RecordEntries::kDateLength - date.size()), ' ') + std::string(date);
+}
+
+std::string RecordTimeField(std::string_view timeLine)
+{
+    return std::string(Field(timeLine, RecordEntries::kTimeLength));
+}
+
 std::string RecordEntries::Text(std::size_t number) const
 {
     const char* slot = block_.data() + (number - 1) * kSlot;

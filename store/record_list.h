@@ -29,6 +29,11 @@ private:
     std::string block_;
 };
 
+// The fields of a record's date and time lines as the list shows them: the
+// date with two blanks in front for each byte it is short of ten.
+std::string RecordDateField(std::string_view dateLine);
+std::string RecordTimeField(std::string_view timeLine);
+
 // Scans the data file for its records in file order. Each line tested for
 // the marker '#' comes after skipped blanks; the two lines after a marker are
 // the record's date and time lines. Sets RecordCounter to the number of

@@ -1,0 +1,140 @@
+#include "report/json_format.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "report/number_format.h"
+
+namespace {
+
+std::string Quoted(const std::string& text)
+{
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
+                out += escaped;
+            } else {
+                out += c;
+            }
+        }
+    }
+    return out + "\"";
+}
+
+// The members of one object, written as they are added.
+class Members {
+public:
+    void Add(const char* key, const std::string& jsonValue)
+    {
+        text_ += text_.empty() ? "{" : ",";
+        text_ += Quoted(key) + ":" + jsonValue;
+    }
+    void Number(const char* key, double value)
+    {
+        if (std::isfinite(value))
+            Add(key, ExactNumber(value));
+    }
+    void Number(const char* key, const std::optional<double>& value)
+    {
+        if (value)
+            Number(key, *value);
+    }
+    void Text(const char* key, const std::string& value) { Add(key, Quoted(value)); }
+    void Bool(const char* key, bool value) { Add(key, value ? "true" : "false"); }
+    std::string Close() const { return text_.empty() ? "{}" : text_ + "}"; }
+
+private:
+    std::string text_;
+};
+
+template <typename T, typename F>
+std::string Array(const std::vector<T>& items, F object)
+{
+    std::string out = "[";
+    for (std::size_t i = 0; i < items.size(); ++i)
+        out += (i ? "," : "") + object(items[i]);
+    return out + "]";
+}
+
+std::string PointObject(const PointReport& point)
+{
+    Members m;
+    m.Number("x", point.x);
+    m.Number("y", point.y);
+    m.Text("deviation", point.deviation);
+    m.Bool("within_tolerance", point.withinTolerance);
+    return m.Close();
+}
+
+std::string ReadingObject(const ReadingReport& reading)
+{
+    Members m;
+    if (reading.reading)
+        m.Number("reading", *reading.reading);
+    else
+        m.Text("reading", reading.text);
+    m.Number("concentration", reading.interval.concentration);
+    m.Number("half_width", reading.interval.halfWidth);
+    m.Number("low", reading.interval.low);
+    m.Number("high", reading.interval.high);
+    return m.Close();
+}
+
+void AddStatistics(Members& m, const CalibrationStatistics& st)
+{
+    m.Add("n", std::to_string(st.n));
+    m.Number("slope", st.slope);
+    m.Number("intercept", st.intercept);
+    m.Number("slope_se", st.slopeStandardError);
+    m.Number("intercept_se", st.interceptStandardError);
+    m.Number("r_squared", st.rSquared);
+    m.Number("residual_sd", st.residualSd);
+    m.Number("method_sd", st.methodSd);
+    m.Number("relative_method_sd_percent", st.relativeMethodSdPercent);
+    m.Number("decision_limit", st.decisionLimit);
+    m.Number("detection_limit", st.detectionLimit);
+    m.Number("quantification_limit", st.quantificationLimit);
+    if (st.mandel) {
+        Members mandel;
+        mandel.Number("value", st.mandel->value);
+        mandel.Number("quantile", st.mandel->quantile);
+        mandel.Bool("linear", st.mandel->linear);
+        m.Add("mandel", mandel.Close());
+    }
+}
+
+}  // namespace
+
+std::string JsonReportWriter::Text(const RecordReport& record)
+{
+    Members m;
+    m.Add("record", std::to_string(record.number));
+    m.Text("date", record.date);
+    m.Text("time", record.time);
+    m.Number("tolerance", record.tolerance);
+    if (record.error) {
+        m.Text("error", *record.error);
+    } else {
+        m.Text("equation", record.equation);
+        AddStatistics(m, record.statistics);
+        m.Add("points", Array(record.points, PointObject));
+        m.Add("readings", Array(record.readings, ReadingObject));
+    }
+    const std::string opening = first_ ? "[\n" : ",\n";
+    first_ = false;
+    return opening + m.Close();
+}
+
+std::string JsonReportWriter::Closing()
+{
+    return first_ ? "[]\n" : "\n]\n";
+}

@@ -1,0 +1,26 @@
+#include "report/progress_line.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+
+namespace {
+
+constexpr long long kQuietUpTo = 1000;
+constexpr long long kStep = 1000;
+
+}  // namespace
+
+ProgressLine::ProgressLine(long long total) : total_(total), shown_(total > kQuietUpTo && isatty(STDERR_FILENO)) {}
+
+ProgressLine::~ProgressLine()
+{
+    if (shown_)
+        std::fputs("\n", stderr);
+}
+
+void ProgressLine::Done(long long count)
+{
+    if (shown_ && (count % kStep == 0 || count == total_))
+        std::fprintf(stderr, "\rrecords: %lld of %lld", count, total_);
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+// A line on standard error that counts the records done, shown only while
+// more than 1,000 records are processed and standard error is a terminal.
+class ProgressLine {
+public:
+    explicit ProgressLine(long long total);
+    ~ProgressLine();
+    ProgressLine(const ProgressLine&) = delete;
+    ProgressLine& operator=(const ProgressLine&) = delete;
+
+    void Done(long long count);
+
+private:
+    long long total_;
+    bool shown_;
+};

@@ -1,0 +1,117 @@
+#include "report/record_analysis.h"
+
+#include "core/fit.h"
+#include "core/number_text.h"
+#include "store/code_page.h"
+
+namespace {
+
+constexpr int kMaxPoints = 1000;
+// The digits with which the window shows a loaded record's numbers in its
+// grid, from where its fit reads them back.
+constexpr int kGridPrecision = 15;
+constexpr std::string_view kSeparator = ".";
+// The digits of the deviation column as the window starts.
+constexpr int kDeviationPrecision = 5;
+constexpr int kDeviationDecimals = 3;
+
+double AsShownInGrid(double value)
+{
+    return StoreReal(ParseNumberOrThrow(FormatGeneral(value, kGridPrecision, kSeparator), kSeparator));
+}
+
+// A reading typed with the user's separator: '.' or ','.
+std::optional<double> ReadingValue(const std::string& text)
+{
+    std::optional<Extended> value = ParseNumber(text, ".");
+    if (!value)
+        value = ParseNumber(text, ",");
+    if (!value)
+        return std::nullopt;
+    return StoreReal(*value);
+}
+
+// The list's field without the blanks that align it.
+std::string Trimmed(const std::string& field)
+{
+    const std::size_t first = field.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : field.substr(first, field.find_last_not_of(' ') + 1 - first);
+}
+
+std::string EquationLine(const std::string& windowText)
+{
+    const std::size_t end = windowText.rfind('\r');
+    return end == std::string::npos ? windowText : windowText.substr(end + 1);
+}
+
+// Loads the record into the state the way the window does and fits it; the
+// reason when there is no line.
+std::optional<std::string> Fit(const StoredRecord& record, CalibrationState& s, FitOutcome& fit)
+{
+    if (record.pointCount > kMaxPoints)
+        return "точек больше " + std::to_string(kMaxPoints);
+    if (record.pointCount < 1)
+        return std::string("нет точек");
+    s.Tolerance = AsShownInGrid(record.tolerance);
+    s.PointCount = record.pointCount;
+    s.ActiveCount = record.pointCount;
+    for (int i = 1; i <= record.pointCount; ++i) {
+        s.PercentValues[i] = AsShownInGrid(record.x[static_cast<std::size_t>(i - 1)]);
+        s.MeasuredValues[i] = AsShownInGrid(record.y[static_cast<std::size_t>(i - 1)]);
+    }
+    MarkAllInFit(s);
+    if (const DegenerateInput input = FindDegenerateInput(s); input != DegenerateInput::None)
+        return std::string(DegenerateMessage(input));
+    fit = FitLine(s, kSeparator);
+    if (!fit.fitted)
+        return std::string("знаменатель МНК равен нулю");
+    if (fit.failure)
+        return std::string(fit.failure->what());
+    if (s.SlopeA == 0)
+        return std::string("наклон прямой равен нулю");
+    return std::nullopt;
+}
+
+}  // namespace
+
+RecordAnalyser::RecordAnalyser(const ReportSettings& settings)
+    : settings_(settings), state_(std::make_unique<CalibrationState>())
+{
+    state_->ResultPrecision = kDeviationPrecision;
+    state_->ResultDecimals = kDeviationDecimals;
+}
+
+RecordAnalyser::~RecordAnalyser() = default;
+
+RecordReport RecordAnalyser::Analyse(const StoredRecord& record)
+{
+    RecordReport report;
+    report.number = record.number;
+    report.date = Trimmed(Cp1251ToUtf8(record.dateText));
+    report.time = Trimmed(Cp1251ToUtf8(record.timeText));
+    report.tolerance = record.tolerance;
+
+    CalibrationState& s = *state_;
+    FitOutcome fit;
+    try {
+        report.error = Fit(record, s, fit);
+    } catch (const RunError& e) {
+        report.error = e.what();
+    }
+    if (report.error)
+        return report;
+
+    report.equation = EquationLine(fit.equation);
+    report.lineLow = fit.low;
+    report.lineHigh = fit.high;
+    for (std::size_t i = 0; i < fit.points.size(); ++i)
+        report.points.push_back({fit.points[i].x, fit.points[i].y, fit.deviationTexts[i], fit.points[i].colour == clLime});
+    report.statistics = ComputeCalibrationStatistics(PointsInFit(s), s.SlopeA, s.InterceptB, settings_.alpha);
+    for (const std::string& line : record.readings) {
+        ReadingReport reading{Cp1251ToUtf8(line), ReadingValue(Cp1251ToUtf8(line)), {}};
+        if (reading.reading)
+            reading.interval = ConcentrationInterval(report.statistics, *reading.reading, settings_.blank);
+        report.readings.push_back(std::move(reading));
+    }
+    return report;
+}

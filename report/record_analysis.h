@@ -1,0 +1,64 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/calibration_statistics.h"
+#include "core/fit.h"
+#include "report/record_stream.h"
+
+struct PointReport {
+    double x = 0;
+    double y = 0;
+    // The deviation as the point grid shows it, '.' for the separator.
+    std::string deviation;
+    bool withinTolerance = false;
+};
+
+struct ReadingReport {
+    // The reading line as it stands (UTF-8).
+    std::string text;
+    // Empty when the line is no number.
+    std::optional<double> reading;
+    ReadingInterval interval;
+};
+
+// What the report says about one record: the window's fit of the record as
+// it loads it, the statistics of the line and each reading's concentration.
+struct RecordReport {
+    int number = 0;
+    std::string date;  // UTF-8, as the record list shows it, without its padding
+    std::string time;
+    double tolerance = 0;
+    // Why the record could not be fitted; nothing else below is then set.
+    std::optional<std::string> error;
+    // "Y=a*X+b" as the window writes it under "Уравнение прямой:".
+    std::string equation;
+    // The ends of the line as the chart draws it.
+    LinePoint lineLow;
+    LinePoint lineHigh;
+    std::vector<PointReport> points;
+    CalibrationStatistics statistics;
+    std::vector<ReadingReport> readings;
+};
+
+struct ReportSettings {
+    double alpha = 0.05;
+    double blank = 0;
+};
+
+// Fits records one after another in one calculation state, as the window
+// does when records are chosen in turn.
+class RecordAnalyser {
+public:
+    explicit RecordAnalyser(const ReportSettings& settings);
+    ~RecordAnalyser();
+
+    RecordReport Analyse(const StoredRecord& record);
+
+private:
+    ReportSettings settings_;
+    std::unique_ptr<CalibrationState> state_;
+};

@@ -1,0 +1,31 @@
+#include "report/text_format.h"
+
+#include "report/number_format.h"
+#include "report/report_tables.h"
+#include "report/text_columns.h"
+
+namespace {
+
+std::string Table(const TableRows& rows)
+{
+    TextColumns columns;
+    for (const auto& row : rows)
+        columns.Row(row);
+    return columns.Text();
+}
+
+}  // namespace
+
+std::string PlainTextReportWriter::Text(const RecordReport& record)
+{
+    std::string out = RecordTitle(record) + "\n";
+    out += "Погрешность: " + ShortNumber(record.tolerance) + "\n";
+    if (record.error)
+        return out + FitErrorText(record) + "\n\n";
+    out += "Уравнение прямой: " + record.equation + "\n";
+    out += "Точки:\n" + Table(PointRows(record));
+    out += StatisticsHeading(settings_) + "\n" + Table(StatisticsRows(record));
+    if (!record.readings.empty())
+        out += ReadingsHeading(settings_) + "\n" + Table(ReadingRows(record));
+    return out + "\n";
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "report/report_writer.h"
+
+// The report for reading: Russian headings, aligned columns, '.' decimals.
+class PlainTextReportWriter : public TextReportWriter {
+public:
+    PlainTextReportWriter(QIODevice& device, const ReportSettings& settings)
+        : TextReportWriter(device), settings_(settings)
+    {
+    }
+
+protected:
+    std::string Text(const RecordReport& record) override;
+
+private:
+    ReportSettings settings_;
+};
