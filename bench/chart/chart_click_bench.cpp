@@ -4,6 +4,8 @@
 #include <QTest>
 #include <benchmark/benchmark.h>
 
+#include <stdexcept>
+
 #include "ui/Unit1.h"
 
 namespace {
@@ -12,8 +14,8 @@ namespace {
 void FitThousandPoints(TForm1& form)
 {
     form.show();
-    form.activateWindow();
-    QTest::qWaitForWindowActive(&form);
+    if (!QTest::qWaitForWindowExposed(&form))
+        throw std::runtime_error("the main window was not shown");
     form.Edit1->SetText(QStringLiteral("1000"));
     form.Edit1Exit();
     form.Edit2->SetText(QStringLiteral("0.05"));

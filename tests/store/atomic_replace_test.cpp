@@ -87,8 +87,9 @@ TEST(AtomicReplace, KeepsTheModeOwnerAndGroup)
     const std::string file = dir.Write("data.dat", "old");
     ::chmod(file.c_str(), 0604);
     const bool superuser = ::geteuid() == 0;
-    if (superuser)
+    if (superuser) {
         ASSERT_EQ(::chown(file.c_str(), 1234, 5678), 0);
+    }
     struct stat before {};
     ::stat(file.c_str(), &before);
     ASSERT_TRUE(ReplaceFileContents(file, "new"));
