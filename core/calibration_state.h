@@ -2,55 +2,38 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 #include "run_error.h"
 
-// An unsigned 16-bit counter. Every assignment of a computed value is
-// range-checked; SetLow16 keeps the low 16 bits instead (a count read from a
-// saved record).
-class Counter16 {
+// An unsigned counter of the width of `Bits`, read as a `Value`. Every
+// assignment of a computed value is range-checked; SetLow keeps the low bits
+// instead (a count read from a saved record, a count of marker lines).
+template <typename Bits, typename Value>
+class CheckedCounter {
 public:
-    Counter16() = default;
-    Counter16(const Counter16&) = default;
-    Counter16& operator=(const Counter16&) = default;
+    CheckedCounter() = default;
+    CheckedCounter(const CheckedCounter&) = default;
+    CheckedCounter& operator=(const CheckedCounter&) = default;
 
-    Counter16& operator=(long long value)
+    CheckedCounter& operator=(long long value)
     {
-        if (value < 0 || value > 65535)
+        if (value < 0 || value > static_cast<long long>(std::numeric_limits<Bits>::max()))
             throw RunError::RangeCheck();
-        value_ = static_cast<std::uint16_t>(value);
+        value_ = static_cast<Bits>(value);
         return *this;
     }
-    void SetLow16(long long value) { value_ = static_cast<std::uint16_t>(value); }
-    operator int() const { return value_; }
+    void SetLow(long long value) { value_ = static_cast<Bits>(value); }
+    operator Value() const { return value_; }
 
 private:
-    std::uint16_t value_ = 0;
+    Bits value_ = 0;
 };
 
-// An unsigned 32-bit counter for record numbers, which a data file kept for
-// years can take past 65535. Assignments are range-checked like Counter16's;
-// SetLow32 keeps the low 32 bits (a count of marker lines).
-class Counter32 {
-public:
-    Counter32() = default;
-    Counter32(const Counter32&) = default;
-    Counter32& operator=(const Counter32&) = default;
-
-    Counter32& operator=(long long value)
-    {
-        if (value < 0 || value > 4294967295LL)
-            throw RunError::RangeCheck();
-        value_ = static_cast<std::uint32_t>(value);
-        return *this;
-    }
-    void SetLow32(long long value) { value_ = static_cast<std::uint32_t>(value); }
-    operator long long() const { return value_; }
-
-private:
-    std::uint32_t value_ = 0;
-};
+using Counter16 = CheckedCounter<std::uint16_t, int>;
+// Record numbers, which a data file kept for years can take past 65535.
+using Counter32 = CheckedCounter<std::uint32_t, long long>;
 
 // Point slots 1..1000; any other index is a range-check error.
 template <typename T>

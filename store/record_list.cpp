@@ -52,7 +52,7 @@ void RecordEntries::Add(std::string_view dateField, std::string_view timeField)
 RecordEntries ListRecordEntries(CalibrationState& s, const std::string& dataFileName)
 {
     RecordEntries entries;
-    s.RecordCounter.SetLow32(0);
+    s.RecordCounter.SetLow(0);
     std::error_code unknownSize;
     const std::uintmax_t fileSize = std::filesystem::file_size(dataFileName, unknownSize);
     if (!unknownSize)
@@ -64,7 +64,7 @@ RecordEntries ListRecordEntries(CalibrationState& s, const std::string& dataFile
         date = Field(reader.ReadLine(kFieldStart + RecordEntries::kDateLength), RecordEntries::kDateLength);
         entries.Add(date, Field(reader.ReadLine(kFieldStart + RecordEntries::kTimeLength), RecordEntries::kTimeLength));
     }
-    s.RecordCounter.SetLow32(static_cast<long long>(entries.size()));
+    s.RecordCounter.SetLow(static_cast<long long>(entries.size()));
     if (!entries.empty()) {
         const std::string text = entries.Text(entries.size());
         const std::size_t blank = 2 * (RecordEntries::kDateLength - date.size()) + date.size();

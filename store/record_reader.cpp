@@ -13,14 +13,14 @@ bool FindRecord(CalibrationState& s, TextReader& reader, long long n)
     for (;;) {
         reader.ReadLine(0);
         if (marker && ++count == n) {
-            s.RecordCounter.SetLow32(count);
+            s.RecordCounter.SetLow(count);
             return true;
         }
         if (!reader.SkipToMarker())
             break;
         marker = true;
     }
-    s.RecordCounter.SetLow32(count);
+    s.RecordCounter.SetLow(count);
     return false;
 }
 
@@ -29,8 +29,8 @@ void ReadNumbers(CalibrationState& s, TextReader& reader)
     reader.ReadLine(0);
     reader.ReadLine(0);
     s.Tolerance = reader.ReadRealLine();
-    s.PointCount.SetLow16(reader.ReadIntegerLine());
-    s.StoredDecimals.SetLow16(reader.ReadIntegerLine());
+    s.PointCount.SetLow(reader.ReadIntegerLine());
+    s.StoredDecimals.SetLow(reader.ReadIntegerLine());
     for (int i = 1; i <= s.PointCount; ++i) {
         s.PercentValues[i] = reader.ReadRealLine();
         s.MeasuredValues[i] = reader.ReadRealLine();

@@ -43,7 +43,7 @@ TEST(CalibrationState, CountersAreRangeChecked)
     ExpectRangeCheck([&] { s.PointCount = s.PointCount + 1; });
     EXPECT_EQ(s.PointCount, 65535);
     ExpectRangeCheck([&] { s.ActiveCount = -1; });
-    s.PointCount.SetLow16(65536 + 3);
+    s.PointCount.SetLow(65536 + 3);
     EXPECT_EQ(s.PointCount, 3);
 }
 
@@ -56,7 +56,7 @@ TEST(CalibrationState, RecordNumbersGoPast65535)
     EXPECT_EQ(s.SelectedRecord, 4294967295LL);
     ExpectRangeCheck([&] { s.SelectedRecord = s.SelectedRecord + 1; });
     ExpectRangeCheck([&] { s.SelectedRecord = -1; });
-    s.RecordCounter.SetLow32(100000);
+    s.RecordCounter.SetLow(100000);
     EXPECT_EQ(s.RecordCounter, 100000);
 }
 
