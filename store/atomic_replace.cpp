@@ -15,7 +15,6 @@ namespace {
 
 constexpr int kNameAttempts = 16;
 constexpr mode_t kWriteOnlyForOwner = S_IWUSR;
-constexpr mode_t kModeBits = 07777;
 
 std::string LeftoverName(const std::string& fileName, std::mt19937_64& random)
 {
@@ -49,16 +48,6 @@ UniqueFd CreateNewFile(int folder, const std::string& fileName, std::mt19937_64&
             break;
     }
     return fd;
-}
-
-// The owner and group of the old file where the process may set them, then
-// its permission bits; without its group, the group's bits are dropped.
-bool TakeOwnershipAndMode(int fd, const struct stat& old)
-{
-    mode_t mode = old.st_mode & kModeBits;
-    if (::fchown(fd, old.st_uid, old.st_gid) != 0 && ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0)
-        mode &= ~static_cast<mode_t>(S_IRWXG | S_ISGID);
-    return ::fchmod(fd, mode) == 0;
 }
 
 // Gives the unnamed file a leftover name, so that it can be renamed in.

@@ -12,20 +12,18 @@ namespace {
 constexpr std::chrono::milliseconds kRetryPause{10};
 constexpr mode_t kPermissionBits = 0666;
 
-// The permission bits the lock file gets: those of the data file (so that
-// whoever may write the data file may lock it), read-write for all when
-// there is no data file yet.
-mode_t LockFileMode(const std::string& dataFileName)
+// A new lock file takes the owner, group and permission bits of the data
+// file (so that whoever may write the data file may lock it); read-write for
+// all when there is no data file yet.
+int OpenLockFile(const std::string& lockFile, const std::string& dataFileName)
 {
-    struct stat data {};
-    return ::stat(dataFileName.c_str(), &data) == 0 ? data.st_mode & kPermissionBits : kPermissionBits;
-}
-
-int OpenLockFile(const std::string& lockFile, mode_t mode)
-{
-    const int created = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    const int created = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, kPermissionBits);
     if (created >= 0) {
-        ::fchmod(created, mode);
+        struct stat data {};
+        if (::stat(dataFileName.c_str(), &data) == 0)
+            TakeOwnershipAndMode(created, data);
+        else
+            ::fchmod(created, kPermissionBits);
         return created;
     }
     return errno == EEXIST ? ::open(lockFile.c_str(), O_RDWR | O_CLOEXEC) : -1;
@@ -67,10 +65,9 @@ DataFileLock::DataFileLock(const std::string& dataFileName, std::chrono::millise
 {
     const auto deadline = std::chrono::steady_clock::now() + wait;
     const std::string lockFile = LockFileName(dataFileName);
-    const mode_t mode = LockFileMode(dataFileName);
     for (;;) {
         std::string named = lockFile;
-        UniqueFd fd(OpenLockFile(lockFile, mode));
+        UniqueFd fd(OpenLockFile(lockFile, dataFileName));
         if (!fd) {
             named = dataFileName;
             fd = UniqueFd(::open(dataFileName.c_str(), O_RDWR | O_CLOEXEC));

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 void UniqueFd::Reset()
@@ -44,4 +45,13 @@ bool SyncFolder(const std::string& folder)
 {
     const UniqueFd fd(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     return fd && ::fsync(fd.Get()) == 0;
+}
+
+bool TakeOwnershipAndMode(int fd, const struct stat& model)
+{
+    constexpr mode_t kModeBits = 07777;
+    mode_t mode = model.st_mode & kModeBits;
+    if (::fchown(fd, model.st_uid, model.st_gid) != 0 && ::fchown(fd, static_cast<uid_t>(-1), model.st_gid) != 0)
+        mode &= ~static_cast<mode_t>(S_IRWXG | S_ISGID);
+    return ::fchmod(fd, mode) == 0;
 }

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <sys/types.h>
 
+struct stat;
+
 // A file descriptor closed when it goes out of scope; -1 holds none.
 class UniqueFd {
 public:
@@ -44,3 +46,8 @@ bool ReadAllAt(int fd, std::string& bytes, std::size_t length, off_t offset);
 
 // Flushes the folder's entries (a rename or a new name in it) to the disk.
 bool SyncFolder(const std::string& folder);
+
+// The owner and group of `model` where the process may set them, then its
+// permission bits; without its group, the group's bits are dropped, so that
+// the file is never open to more users than `model`.
+bool TakeOwnershipAndMode(int fd, const struct stat& model);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -57,6 +58,29 @@ TEST(DataFileLock, ACommandWaitsForTheHolderAndTheLockFileGoesWithTheLastHold)
     release.join();
     EXPECT_EQ(Slurp(file), "\r\n");
     EXPECT_EQ(dir.FileCount(), 1);
+}
+
+// Another member of the data file's group must be able to open the lock file,
+// or it would lock something else and both would write at once.
+TEST(DataFileLock, TheLockFileTakesTheDataFilesGroupAndMode)
+{
+    TempDir dir;
+    const std::string file = dir.Write("data.dat", ExampleRecordBytes());
+    ::chmod(file.c_str(), 0660);
+    const bool superuser = ::geteuid() == 0;
+    if (superuser) {
+        ASSERT_EQ(::chown(file.c_str(), 1234, 5678), 0);
+    }
+    struct stat data {};
+    ASSERT_EQ(::stat(file.c_str(), &data), 0);
+    const DataFileLock held(file);
+    struct stat lock {};
+    ASSERT_EQ(::stat((file + ".lock").c_str(), &lock), 0);
+    EXPECT_EQ(lock.st_gid, data.st_gid);
+    EXPECT_EQ(lock.st_mode & 07777, 0660u);
+    if (superuser) {
+        EXPECT_EQ(lock.st_uid, 1234u);
+    }
 }
 
 TEST(DataFileLock, OneLockForALinkAndItsTarget)
