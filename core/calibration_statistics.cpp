@@ -121,7 +121,8 @@ CalibrationStatistics ComputeCalibrationStatistics(const std::vector<Calibration
     st.interceptStandardError = Defined(residualSd * std::sqrt(1.0L / st.n + m.meanX * m.meanX / m.sumSquaresX));
     if (m.sumSquaresY > 0)
         st.rSquared = Defined(1 - residualSquares / m.sumSquaresY);
-    st.mandel = MandelLinearityTest(points);
+    if (!throughEveryPoint)
+        st.mandel = MandelLinearityTest(points);
 
     if (slope == 0)
         return st;

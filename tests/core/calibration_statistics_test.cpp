@@ -194,12 +194,14 @@ TEST(CalibrationStatistics, LineThroughEveryPointHasNoScatterAndNoLimits)
 
 TEST(CalibrationStatistics, LineFarFromTheOriginThroughEveryPoint)
 {
-    // The intercept, -102.5, is far larger than any reading.
+    // The intercept, -102.5, is far larger than any reading; the rounding left
+    // in the residuals tests neither the limits nor the curvature.
     const CalibrationStatistics st = ComputeCalibrationStatistics(
-        {{512.5, 0}, {513.1, 0.12}, {513.7, 0.24}, {514.3, 0.36}}, 0.2, -102.5);
+        {{512.5, 0}, {513.1, 0.12}, {513.7, 0.24}, {514.3, 0.36}, {514.9, 0.48}, {515.5, 0.6}}, 0.2, -102.5);
     ASSERT_TRUE(st.residualSd);
     EXPECT_EQ(*st.residualSd, 0);
     EXPECT_FALSE(st.decisionLimit);
+    EXPECT_FALSE(st.mandel);
 }
 
 TEST(CalibrationStatistics, NonFiniteInputGivesNoFigureAndNoNaN)
