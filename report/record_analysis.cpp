@@ -20,7 +20,8 @@ double AsShownInGrid(double value)
     return StoreReal(ParseNumberOrThrow(FormatGeneral(value, kGridPrecision, kSeparator), kSeparator));
 }
 
-// A reading typed with the user's separator: '.' or ','.
+// A reading typed with the user's separator: '.' or ','. A value beyond the
+// range of a double is no number, as in the window's result table.
 std::optional<double> ReadingValue(const std::string& text)
 {
     std::optional<Extended> value = ParseNumber(text, ".");
@@ -28,7 +29,11 @@ std::optional<double> ReadingValue(const std::string& text)
         value = ParseNumber(text, ",");
     if (!value)
         return std::nullopt;
-    return StoreReal(*value);
+    try {
+        return StoreReal(*value);
+    } catch (const RunError&) {
+        return std::nullopt;
+    }
 }
 
 // The list's field without the blanks that align it.
@@ -108,7 +113,9 @@ RecordReport RecordAnalyser::Analyse(const StoredRecord& record)
         report.points.push_back({fit.points[i].x, fit.points[i].y, fit.deviationTexts[i], fit.points[i].colour == clLime});
     report.statistics = ComputeCalibrationStatistics(PointsInFit(s), s.SlopeA, s.InterceptB, settings_.alpha);
     for (const std::string& line : record.readings) {
-        ReadingReport reading{Cp1251ToUtf8(line), ReadingValue(Cp1251ToUtf8(line)), {}};
+        std::string text = Cp1251ToUtf8(line);
+        const std::optional<double> value = ReadingValue(text);
+        ReadingReport reading{std::move(text), value, {}};
         if (reading.reading)
             reading.interval = ConcentrationInterval(report.statistics, *reading.reading, settings_.blank);
         report.readings.push_back(std::move(reading));

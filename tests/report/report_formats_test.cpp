@@ -146,6 +146,20 @@ TEST_F(ReportFiles, AFieldWithACommaOrQuoteIsQuoted)
     EXPECT_TRUE(run.out.contains(",\"1,5\"\"x\",,,,")) << run.out.toStdString();
 }
 
+// A reading beyond the range of a double is no number, as in the window's
+// result table; the report goes on.
+TEST_F(ReportFiles, AReadingBeyondTheRangeOfADoubleKeepsItsText)
+{
+    const std::string bytes = RecordBytes("0.05", {{"1", "2"}, {"2", "4.1"}, {"3", "5.9"}}, {"1e400", "2"});
+    const ProgramRun run = RunReportProgram({"-f", "json", Write("big.dat", bytes)});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const QJsonArray readings = Json(run)[0].toObject()["readings"].toArray();
+    ASSERT_EQ(readings.size(), 2);
+    EXPECT_EQ(readings[0].toObject()["reading"].toString(), QStringLiteral("1e400"));
+    EXPECT_FALSE(readings[0].toObject().contains("concentration"));
+    EXPECT_TRUE(readings[1].toObject().contains("concentration"));
+}
+
 TEST_F(ReportFiles, PdfHasOnePagePerRecord)
 {
     const QString out = Path("report.pdf");
