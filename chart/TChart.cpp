@@ -9,14 +9,6 @@
 #include "chart/press_resolution.h"
 #include "chart/series_span.h"
 
-namespace {
-
-QFont AxisTitleFont()
-{
-    return StandInFont(DesignFont::Arial, 15, true);
-}
-
-}  // namespace
 
 TChart::TChart(QWidget* parent) : QWidget(parent)
 {

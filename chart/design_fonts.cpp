@@ -9,3 +9,5 @@ QFont StandInFont(DesignFont font, int pixelHeight, bool bold)
     standIn.setBold(bold);
     return standIn;
 }
+
+QFont AxisTitleFont() { return StandInFont(DesignFont::Arial, 15, true); }

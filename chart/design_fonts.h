@@ -10,3 +10,6 @@ enum class DesignFont { MsSansSerif, Arial, TimesNewRoman };
 
 // The stand-in for a design font at a character height in pixels.
 QFont StandInFont(DesignFont font, int pixelHeight, bool bold = false);
+
+// The chart's axis titles: Arial, 15 pixels, bold.
+QFont AxisTitleFont();

@@ -1,15 +1,16 @@
 #include "report/confidence_band.h"
 
-#include <boost/math/distributions/students_t.hpp>
 #include <cmath>
+
+#include "core/distribution_quantiles.h"
 
 LineConfidenceBand::LineConfidenceBand(const CalibrationStatistics& statistics)
     : n_(statistics.n), meanX_(statistics.meanX), sumSquaresX_(statistics.sumSquaresX)
 {
-    if (!statistics.residualSd || n_ < 3 || !(sumSquaresX_ > 0))
+    const std::optional<double> t = StudentQuantile(n_ - 2, 1 - statistics.alpha / 2);
+    if (!statistics.residualSd || !t)
         return;
-    const boost::math::students_t t(n_ - 2);
-    scale_ = boost::math::quantile(t, 1 - statistics.alpha / 2) * *statistics.residualSd;
+    scale_ = *t * *statistics.residualSd;
     defined_ = std::isfinite(scale_);
 }
 

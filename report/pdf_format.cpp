@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include "chart/design_fonts.h"
 #include "report/number_format.h"
 #include "report/record_chart.h"
 #include "report/report_tables.h"
@@ -23,10 +24,7 @@ constexpr int kSectionGap = 10;
 
 QFont PageFont(int pixels, bool bold = false)
 {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
+    return StandInFont(DesignFont::Arial, pixels, bold);
 }
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }

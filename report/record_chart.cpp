@@ -5,6 +5,7 @@
 
 #include "chart/axis_scale.h"
 #include "chart/chart_painting.h"
+#include "chart/design_fonts.h"
 #include "chart/qt_colour.h"
 #include "chart/series_span.h"
 #include "report/confidence_band.h"
@@ -14,17 +15,11 @@ namespace {
 
 constexpr int kBandSteps = 64;
 constexpr int kTextPixels = 12;
-constexpr int kAxisTitlePixels = 15;
 const QColor kBandColour(90, 90, 90);
 
 ChartFonts Fonts()
 {
-    QFont text(QStringLiteral("Arial"));
-    text.setPixelSize(kTextPixels);
-    QFont axisTitle(QStringLiteral("Arial"));
-    axisTitle.setPixelSize(kAxisTitlePixels);
-    axisTitle.setBold(true);
-    return {text, axisTitle};
+    return {StandInFont(DesignFont::Arial, kTextPixels), AxisTitleFont()};
 }
 
 QBrush BandBrush()
@@ -68,18 +63,12 @@ void PaintBand(QPainter& painter, const ChartLayout& layout, const RecordReport&
     painter.restore();
 }
 
-void PaintPointNumbers(QPainter& painter, const ChartLayout& layout, const TChartSeries& points,
-                       const RecordReport& record)
+void PaintPointNumbers(QPainter& painter, const ChartLayout& layout, const RecordReport& record)
 {
     painter.setPen(Qt::black);
-    for (int i = 0; i < points.Count(); ++i) {
-        const QPoint at = ValuePixel(layout, points, i);
-        // The series keeps its values in X order; find the point's number.
-        for (std::size_t k = 0; k < record.points.size(); ++k)
-            if (record.points[k].x == points.XValue(i) && record.points[k].y == points.YValue(i)) {
-                painter.drawText(at + QPoint(PointSeriesStyle.markerHalfWidth + 2, -3), QString::number(k + 1));
-                break;
-            }
+    for (std::size_t k = 0; k < record.points.size(); ++k) {
+        const QPoint at(layout.bottom.Pixel(record.points[k].x), layout.left.Pixel(record.points[k].y));
+        painter.drawText(at + QPoint(PointSeriesStyle.markerHalfWidth + 2, -3), QString::number(k + 1));
     }
 }
 
@@ -139,7 +128,7 @@ void PaintRecordChart(QPainter& painter, const QRect& area, const RecordReport& 
     PaintLineSeries(painter, layout, line);
     PaintEndMarks(painter, layout, ends, EndMarkSeriesStyle.markerHalfWidth);
     painter.setFont(fonts.text);
-    PaintPointNumbers(painter, layout, points, record);
+    PaintPointNumbers(painter, layout, record);
     painter.restore();
 }
 
