@@ -117,6 +117,8 @@ CalibrationStatistics ComputeCalibrationStatistics(const std::vector<Calibration
 
     const Extended residualSd = std::sqrt(residualSquares / (st.n - 2));
     st.residualSd = Defined(residualSd);
+    if (st.residualSd)
+        st.twoSidedT = LineT(st.n, alpha, true);
     st.slopeStandardError = Defined(residualSd / std::sqrt(m.sumSquaresX));
     st.interceptStandardError = Defined(residualSd * std::sqrt(1.0L / st.n + m.meanX * m.meanX / m.sumSquaresX));
     if (m.sumSquaresY > 0)
@@ -141,8 +143,8 @@ CalibrationStatistics ComputeCalibrationStatistics(const std::vector<Calibration
         st.decisionLimit = Defined(decision);
         st.detectionLimit = Defined(2 * decision);
     }
-    if (const auto t = LineT(st.n, alpha, true))
-        st.quantificationLimit = QuantificationLimit(st, methodSd, *t);
+    if (st.twoSidedT)
+        st.quantificationLimit = QuantificationLimit(st, methodSd, *st.twoSidedT);
     return st;
 }
 
@@ -155,12 +157,9 @@ ReadingInterval ConcentrationInterval(const CalibrationStatistics& statistics, d
     const Extended netReading = static_cast<Extended>(reading) - blank;
     const Extended concentration = (netReading - s.intercept) / s.slope;
     r.concentration = Defined(concentration);
-    if (!r.concentration || !s.residualSd || !(*s.residualSd > 0) || s.n < 3 || !(s.sumSquaresX > 0))
+    if (!r.concentration || !s.residualSd || !(*s.residualSd > 0) || !s.twoSidedT)
         return r;
-    const auto t = LineT(s.n, s.alpha, true);
-    if (!t)
-        return r;
-    const Extended halfWidth = *t * (*s.residualSd / std::fabs(static_cast<Extended>(s.slope))) *
+    const Extended halfWidth = *s.twoSidedT * (*s.residualSd / std::fabs(static_cast<Extended>(s.slope))) *
                                SingleReadingFactor(s, netReading);
     r.halfWidth = Defined(halfWidth);
     if (r.halfWidth) {

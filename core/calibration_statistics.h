@@ -49,6 +49,7 @@ struct CalibrationStatistics {
     double meanX = 0;
     double meanY = 0;
     double sumSquaresX = 0;  // Q_x
+    std::optional<double> twoSidedT;  // t(n - 2; 1 - alpha/2), where s_y is defined
 };
 
 // The statistics of the line y = slope x + intercept over these points, at

@@ -2,15 +2,12 @@
 
 #include <cmath>
 
-#include "core/distribution_quantiles.h"
-
 LineConfidenceBand::LineConfidenceBand(const CalibrationStatistics& statistics)
     : n_(statistics.n), meanX_(statistics.meanX), sumSquaresX_(statistics.sumSquaresX)
 {
-    const std::optional<double> t = StudentQuantile(n_ - 2, 1 - statistics.alpha / 2);
-    if (!statistics.residualSd || !t)
+    if (!statistics.residualSd || !statistics.twoSidedT)
         return;
-    scale_ = *t * *statistics.residualSd;
+    scale_ = *statistics.twoSidedT * *statistics.residualSd;
     defined_ = std::isfinite(scale_);
 }
 
