@@ -52,7 +52,6 @@ void RecordEntries::Add(std::string_view dateField, std::string_view timeField)
 RecordEntries ListRecordEntries(CalibrationState& s, const std::string& dataFileName)
 {
     RecordEntries entries;
-    s.RecordCounter.SetLow(0);
     std::error_code unknownSize;
     const std::uintmax_t fileSize = std::filesystem::file_size(dataFileName, unknownSize);
     if (!unknownSize)

@@ -36,7 +36,7 @@ void TForm1::ReadSettings()
     State.IniFileName = "tolvazen.ini";
     const SettingsLine line = DataFileNameFromSettings(State.IniFileName);
     State.LineBuffer = line.bytes;
-    const QString name = line.utf8 ? QString::fromStdString(line.bytes) : FromFileBytes(line.bytes);
+    const QString name = line.utf8 ? Qs(line.bytes) : FromFileBytes(line.bytes);
     Label5->SetCaption(QStringLiteral("Файл: ") + name);
     State.DataFileName = Std(name);
     State.TempFileName = "tv.tmp";

@@ -2,6 +2,7 @@
 
 #include "store/date_time_text.h"
 #include "ui/file_text.h"
+#include "ui/text_bridge.h"
 
 namespace {
 
@@ -16,8 +17,8 @@ std::string FileBytesOrEmpty(const QString& text)
 
 std::string RecordDateText(const QDate& date, const QLocale& locale)
 {
-    const std::string pattern = FourDigitYearPattern(locale.dateFormat(QLocale::ShortFormat).toStdString());
-    return FileBytesOrEmpty(locale.toString(date, QString::fromStdString(pattern)));
+    const std::string pattern = FourDigitYearPattern(Std(locale.dateFormat(QLocale::ShortFormat)));
+    return FileBytesOrEmpty(locale.toString(date, Qs(pattern)));
 }
 
 std::string RecordTimeText(const QTime& time, const QLocale& locale)

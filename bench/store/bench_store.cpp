@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "bench/store/sample_file.h"
@@ -136,7 +137,7 @@ int main(int argc, char** argv)
     if (argc == 4 && std::strcmp(argv[1], kListOnce) == 0) {
         CalibrationState s;
         const bool listed = !ListRecordEntries(s, argv[2]).empty();
-        WriteWholeFile(argv[3], PeakKilobytesOfThisProcess());
+        std::ofstream(argv[3]) << PeakKilobytesOfThisProcess();
         return listed ? 0 : 1;
     }
     benchmark::Initialize(&argc, argv);
