@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
 
@@ -97,4 +98,29 @@ void DataFolderTest::AcceptFileDialog(const QString& path)
         form->activateWindow();
     });
     poll->start(5);
+}
+
+void DataFolderTest::PressDelete()
+{
+    Focus(form->StringGrid2);
+    Press(Qt::Key_Delete);
+    Settle();
+}
+
+void DataFolderTest::OpenEditor()
+{
+    form->N9->trigger();
+    Settle();
+}
+
+void DataFolderTest::TypeInEditor(const QString& text)
+{
+    form->Memo1->moveCursor(QTextCursor::End);
+    QTest::keyClicks(form->Memo1, text);
+}
+
+void DataFolderTest::PressEsc()
+{
+    QTest::keyClick(form->Memo1, Qt::Key_Escape);
+    Settle();
 }

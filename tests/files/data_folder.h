@@ -37,6 +37,15 @@ protected:
     void AcceptFileDialog(const QString& path);
 
     QString Listed(int row) const { return form->StringGrid2->Cells(1, row); }
+    // Delete pressed in the record list.
+    void PressDelete();
+
+    // "Вид" > "Редактор".
+    void OpenEditor();
+    // Types at the end of the editor's text.
+    void TypeInEditor(const QString& text);
+    // Esc pressed in the editor.
+    void PressEsc();
 
 private:
     QTemporaryDir folder_;

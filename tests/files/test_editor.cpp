@@ -9,22 +9,6 @@ namespace {
 
 class EditorTest : public DataFolderTest {
 protected:
-    void OpenEditor()
-    {
-        form->N9->trigger();
-        Settle();
-    }
-    // Types at the end of the editor's text.
-    void TypeInEditor(const QString& text)
-    {
-        form->Memo1->moveCursor(QTextCursor::End);
-        QTest::keyClicks(form->Memo1, text);
-    }
-    void PressEsc()
-    {
-        QTest::keyClick(form->Memo1, Qt::Key_Escape);
-        Settle();
-    }
     bool EditorOpen() const { return form->Panel4->isVisible(); }
 };
 

@@ -39,8 +39,7 @@ protected:
     {
         Start(ExampleRecord());
         ClickRecord(1);
-        form->N9->trigger();
-        Settle();
+        OpenEditor();
         ASSERT_TRUE(form->Memo1->hasFocus());
         form->Memo1->moveCursor(QTextCursor::End);
     }

@@ -30,12 +30,6 @@ QString Tolerance(int k) { return QString::number(k / 100000.0, 'g', 15); }
 
 class ManyRecordsTest : public DataFolderTest {
 protected:
-    void PressDelete()
-    {
-        Focus(form->StringGrid2);
-        Press(Qt::Key_Delete);
-        Settle();
-    }
 };
 
 TEST_F(ManyRecordsTest, EveryRecordIsListed)
@@ -74,13 +68,10 @@ TEST_F(ManyRecordsTest, TheEditorsSaveReloadsTheSelectedRecord)
 {
     Start(ManyRecords());
     ClickRecord(kRecords);
-    form->N9->trigger();
-    Settle();
-    form->Memo1->moveCursor(QTextCursor::End);
-    QTest::keyClicks(form->Memo1, QStringLiteral("6"));
+    OpenEditor();
+    TypeInEditor(QStringLiteral("6"));
     ModalBoxCloser closer(QMessageBox::Yes);
-    QTest::keyClick(form->Memo1, Qt::Key_Escape);
-    Settle();
+    PressEsc();
     EXPECT_EQ(form->State.SelectedRecord, kRecords);
     EXPECT_EQ(form->Edit2->text(), Tolerance(kRecords));
     EXPECT_EQ(form->StringGrid3->RowCount(), 3) << "the last record's readings, the typed one included";

@@ -16,12 +16,6 @@ protected:
             bytes += Record(k);
         Start(bytes);
     }
-    void PressDelete()
-    {
-        Focus(form->StringGrid2);
-        Press(Qt::Key_Delete);
-        Settle();
-    }
 };
 
 TEST_F(RecordDeleteTest, TheMiddleOfThree)

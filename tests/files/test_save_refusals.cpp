@@ -27,8 +27,7 @@ protected:
     }
     void OpenEditorAndTypeAtTheEnd(const QString& character)
     {
-        form->N9->trigger();
-        Settle();
+        OpenEditor();
         form->Memo1->moveCursor(QTextCursor::End);
         TypeCharacter(character);
     }
@@ -36,8 +35,7 @@ protected:
     std::vector<ClosedBox> SaveEditor()
     {
         ModalBoxCloser closer(QMessageBox::Yes);
-        QTest::keyClick(form->Memo1, Qt::Key_Escape);
-        Settle();
+        PressEsc();
         return closer.Boxes();
     }
     std::vector<ClosedBox> ClickDiskette()

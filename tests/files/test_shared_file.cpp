@@ -25,9 +25,7 @@ TEST_F(SharedFileTest, WhileAnotherProgramHoldsTheFileSaveAndDeleteSaySoAndChang
     }
     {
         ModalBoxCloser closer;
-        Focus(form->StringGrid2);
-        Press(Qt::Key_Delete);
-        Settle();
+        PressDelete();
         ASSERT_EQ(closer.Boxes().size(), 1u);
         EXPECT_EQ(closer.Boxes()[0].text, busy);
     }
