@@ -77,6 +77,16 @@ std::optional<std::string> Fit(const StoredRecord& record, CalibrationState& s, 
     return std::nullopt;
 }
 
+bool WantsCurve(CalibrationModel model, const CalibrationStatistics& statistics)
+{
+    switch (model) {
+    case CalibrationModel::Linear: return false;
+    case CalibrationModel::Quadratic: return true;
+    case CalibrationModel::Auto: break;
+    }
+    return statistics.mandel && !statistics.mandel->linear;
+}
+
 }  // namespace
 
 RecordAnalyser::RecordAnalyser(const ReportSettings& settings)
@@ -111,13 +121,19 @@ RecordReport RecordAnalyser::Analyse(const StoredRecord& record)
     report.lineHigh = fit.high;
     for (std::size_t i = 0; i < fit.points.size(); ++i)
         report.points.push_back({fit.points[i].x, fit.points[i].y, fit.deviationTexts[i], fit.points[i].colour == clLime});
-    report.statistics = ComputeCalibrationStatistics(PointsInFit(s), s.SlopeA, s.InterceptB, settings_.alpha);
+    const std::vector<CalibrationPoint> inFit = PointsInFit(s);
+    report.statistics = ComputeCalibrationStatistics(inFit, s.SlopeA, s.InterceptB, settings_.alpha);
+    if (WantsCurve(settings_.model, report.statistics))
+        report.quadratic = FitQuadraticCalibration(inFit, settings_.alpha);
     for (const std::string& line : record.readings) {
         std::string text = Cp1251ToUtf8(line);
         const std::optional<double> value = ReadingValue(text);
-        ReadingReport reading{std::move(text), value, {}};
-        if (reading.reading)
+        ReadingReport reading{std::move(text), value, {}, std::nullopt};
+        if (reading.reading) {
             reading.interval = ConcentrationInterval(report.statistics, *reading.reading, settings_.blank);
+            if (report.quadratic)
+                reading.onCurve = QuadraticConcentration(*report.quadratic, *reading.reading, settings_.blank);
+        }
         report.readings.push_back(std::move(reading));
     }
     return report;
