@@ -52,6 +52,6 @@ bool AppendRecord(const std::string& dataFileName, const CalibrationState& s,
     if (dataFileName.empty())
         return false;
     const std::string record = RecordText(s, readings, dateText, timeText);
-    const DataFileLock lock(dataFileName, lockWait);
-    return AppendDurably(dataFileName, record, kCtrlZWindow, kCtrlZ);
+    DataFileLock lock(dataFileName, lockWait);
+    return AppendDurably(dataFileName, record, kCtrlZWindow, kCtrlZ, &lock);
 }

@@ -13,6 +13,7 @@
 #include "ui/file_text.h"
 #include "ui/record_clock.h"
 #include "ui/save_refusal.h"
+#include "ui/write_outcome.h"
 
 namespace {
 
@@ -85,7 +86,15 @@ void TForm1::StringGrid2KeyDown(std::uint16_t& key, Qt::KeyboardModifiers)
 {
     if (key != VK_DELETE)
         return;
-    DeleteRecordLines(State.DataFileName, State.SelectedRecord);
+    const bool deleted =
+        ListedWhenUnconfirmed(*this, [&] { return DeleteRecordLines(State.DataFileName, State.SelectedRecord); });
+    if (!deleted && QFileInfo::exists(Qs(State.DataFileName))) {
+        OpenDatFileClick();
+        throw ProgramMessage(Std(QStringLiteral("Запись %1 не удалена: файл данных %2 не удалось прочитать или "
+                                                "переписать. Файл не изменен.")
+                                     .arg(static_cast<long long>(State.SelectedRecord))
+                                     .arg(Qs(State.DataFileName))));
+    }
     OpenDatFileClick();
     LoadRecord(State.SelectedRecord);
 }
@@ -99,8 +108,10 @@ void TForm1::SaveChoiceClick()
         readings.push_back(FileBytesOrRefuse(StringGrid3->Cells(0, r)));
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale = QLocale::system();
-    if (!AppendRecord(State.DataFileName, State, readings, RecordDateText(now.date(), locale),
-                      RecordTimeText(now.time(), locale)))
+    if (!ListedWhenUnconfirmed(*this, [&] {
+            return AppendRecord(State.DataFileName, State, readings, RecordDateText(now.date(), locale),
+                                RecordTimeText(now.time(), locale));
+        }))
         throw RunError::CannotCreateFile(State.DataFileName);
     OpenDatFileClick();
 }
