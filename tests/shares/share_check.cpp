@@ -189,7 +189,8 @@ void Interrupted(const std::string& file, const std::string& kill, const std::st
          [](const std::string& f, int i) { return AppendRecord(f, ExampleState(), {"n" + std::to_string(i)}, "05.03.2007", "14:27"); },
          [&](int i) { return initial + Records("n", 0, i); }},
         {"delete", initial, [](const std::string& f, int) { return DeleteRecordLines(f, 1); },
-         [&](int i) { return Records("s", i, 30); }},
+         // All 30 gone, the line in front of the first stays.
+         [&](int i) { return i >= 30 ? std::string("\r\n") : Records("s", i, 30); }},
         {"editor save", initial,
          [&](const std::string& f, int i) {
              const std::string seen = i == 0 ? initial : initial + Records("e", 0, i);
