@@ -7,6 +7,7 @@
 #include "store/edited_file.h"
 #include "store/whole_file.h"
 #include "ui/Unit1.h"
+#include "ui/error_box.h"
 #include "ui/file_text.h"
 #include "ui/question_box.h"
 #include "ui/save_refusal.h"
@@ -95,7 +96,13 @@ bool TForm1::SaveEditorText()
     RefuseWithoutDataFile(State.DataFileName);
     const std::string bytes = FileBytesOrRefuse(FileText(*Memo1->document()));
     for (;;) {
-        EditedFileSave save = SaveEditedFile(State.DataFileName, editorSeen_, bytes);
+        EditedFileSave save;
+        try {
+            save = SaveEditedFile(State.DataFileName, editorSeen_, bytes, kDataFileLockWait, &history_);
+        } catch (const HistoryNotWritten& refused) {
+            throw ProgramMessage("Файл не сохранен: историю " + refused.HistoryFileName +
+                                 " записать нельзя (она только для чтения, занята или диск полон). Файл данных не изменен");
+        }
         if (save.status == EditedFileSave::Status::Failed)
             throw RunError::CannotCreateFile(State.DataFileName);
         if (save.status == EditedFileSave::Status::Saved)

@@ -10,6 +10,7 @@
 #include "store/record_writer.h"
 #include "store/settings_file.h"
 #include "ui/Unit1.h"
+#include "ui/error_box.h"
 #include "ui/file_text.h"
 #include "ui/record_clock.h"
 #include "ui/save_refusal.h"
@@ -17,6 +18,16 @@
 namespace {
 
 constexpr int kGridPrecision = 15;
+
+// The points switched out of the fit, each with its row in the point grid.
+std::vector<ExcludedPoint> ExcludedPoints(const CalibrationState& s)
+{
+    std::vector<ExcludedPoint> points;
+    for (int i = 1; i <= s.PointCount && i <= PointArray<char>::Size; ++i)
+        if (s.PointExcluded[i] == 'y')
+            points.push_back({i, s.PercentValues[i], s.MeasuredValues[i]});
+    return points;
+}
 
 // Runs a file dialog offering the data files; the chosen path, or none when
 // the dialog was cancelled.
@@ -85,7 +96,12 @@ void TForm1::StringGrid2KeyDown(std::uint16_t& key, Qt::KeyboardModifiers)
 {
     if (key != VK_DELETE)
         return;
-    DeleteRecordLines(State.DataFileName, State.SelectedRecord);
+    try {
+        DeleteRecordLines(State.DataFileName, State.SelectedRecord, kDataFileLockWait, &history_);
+    } catch (const HistoryNotWritten& refused) {
+        throw ProgramMessage("Запись не удалена: историю " + refused.HistoryFileName +
+                             " записать нельзя (она только для чтения, занята или диск полон). Файл данных не изменен");
+    }
     OpenDatFileClick();
     LoadRecord(State.SelectedRecord);
 }
@@ -99,8 +115,17 @@ void TForm1::SaveChoiceClick()
         readings.push_back(FileBytesOrRefuse(StringGrid3->Cells(0, r)));
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale = QLocale::system();
-    if (!AppendRecord(State.DataFileName, State, readings, RecordDateText(now.date(), locale),
-                      RecordTimeText(now.time(), locale)))
+    history_.SetAppendDetails(Label4->Caption(), ExcludedPoints(State));
+    bool appended = false;
+    try {
+        appended = AppendRecord(State.DataFileName, State, readings, RecordDateText(now.date(), locale),
+                                RecordTimeText(now.time(), locale), kDataFileLockWait, &history_);
+    } catch (const HistoryNotWritten& unwritten) {
+        OpenDatFileClick();
+        throw ProgramMessage("Запись сохранена в файле данных, но историю " + unwritten.HistoryFileName +
+                             " записать не удалось");
+    }
+    if (!appended)
         throw RunError::CannotCreateFile(State.DataFileName);
     OpenDatFileClick();
 }
