@@ -91,5 +91,9 @@ std::optional<HistoryTail> ReadHistoryTail(const std::string& historyFile)
 bool AppendToHistory(const std::string& historyFile, const std::string& dataFileName, std::string_view bytes)
 {
     CreateHistory(historyFile, dataFileName);
-    return AppendDurably(historyFile, bytes, 0, '\0');
+    try {
+        return AppendDurably(historyFile, bytes, 0, '\0');
+    } catch (const WriteOutcomeUnknown&) {
+        return false;  // a line cut short is a damaged last line to the next event
+    }
 }

@@ -29,7 +29,7 @@ std::string Event(long long seq)
 
 // A deleted record back at the end of the file, its bytes as they were; a
 // last line without its line end is completed first.
-CommandOutcome RestoreRecord(const std::string& dataFile, const std::string& current,
+CommandOutcome RestoreRecord(const std::string& dataFile, DataFileLock& lock, const std::string& current,
                              const std::vector<QJsonObject>& events, std::size_t index)
 {
     const long long seq = events[index].value(history_field::Seq).toInteger();
@@ -39,7 +39,7 @@ CommandOutcome RestoreRecord(const std::string& dataFile, const std::string& cur
                              Event(seq) + " already");
     const std::string text = TextFileBytes(events[index].value(history_field::Text).toString());
     const std::string bytes = (!current.empty() && current.back() != '\n' ? "\r\n" : "") + text;
-    if (!AppendDurably(dataFile, bytes, 0, '\0'))
+    if (!AppendDurably(dataFile, bytes, 0, '\0', &lock))
         return Refused("cannot write " + dataFile + "; it is unchanged");
     const std::string after = current + bytes;
     QJsonObject event = RecordEvent(history_operation::Restore, Sha256Hex(current), Sha256Hex(after),
@@ -55,7 +55,7 @@ CommandOutcome RestoreRecord(const std::string& dataFile, const std::string& cur
 }
 
 // The file as it was before an editor save, when nothing changed it since.
-CommandOutcome RestoreEditorSave(const std::string& dataFile, const std::string& current,
+CommandOutcome RestoreEditorSave(const std::string& dataFile, DataFileLock& lock, const std::string& current,
                                  const std::vector<QJsonObject>& events, std::size_t index)
 {
     using namespace history_field;
@@ -83,7 +83,7 @@ CommandOutcome RestoreEditorSave(const std::string& dataFile, const std::string&
     } catch (const HistoryNotWritten& error) {
         return Refused("refused: " + error.HistoryFileName + " cannot be written; the data file is unchanged");
     }
-    if (!WriteWholeFile(dataFile, *old))
+    if (!WriteWholeFile(dataFile, *old, &lock))
         return Refused("cannot write " + dataFile + "; it is unchanged");
     return {0, "the data file is as it was before " + Event(seq) + '\n', {}};
 }
@@ -94,7 +94,7 @@ CommandOutcome RestoreEvent(const std::string& dataFile, long long seq)
 {
     using namespace history_field;
     try {
-        const DataFileLock lock(dataFile);
+        DataFileLock lock(dataFile);
         const std::optional<std::string> current = ReadWholeFile(dataFile);
         const auto lines = ReadHistoryLines(HistoryFileName(dataFile));
         if (!current || !lines)
@@ -110,12 +110,12 @@ CommandOutcome RestoreEvent(const std::string& dataFile, long long seq)
             return {2, {}, "there is no " + Event(seq) + " in " + HistoryFileName(dataFile) + '\n'};
         const QString operation = events[*found].value(Operation).toString();
         if (operation == history_operation::Delete)
-            return RestoreRecord(dataFile, *current, events, *found);
+            return RestoreRecord(dataFile, lock, *current, events, *found);
         if (operation == history_operation::EditorSave)
-            return RestoreEditorSave(dataFile, *current, events, *found);
+            return RestoreEditorSave(dataFile, lock, *current, events, *found);
         return Refused("refused: " + Event(seq) + " is " + operation.toStdString() +
                        "; only a delete or an editor save can be undone");
-    } catch (const DataFileBusy& busy) {
-        return Refused(busy.what());
+    } catch (const RunError& error) {
+        return Refused(error.what());  // the lock was not had, or the write's outcome is not known
     }
 }

@@ -130,7 +130,14 @@ void HistoryWriter::RecordEditorSave(const std::string& dataFileName, const std:
         throw HistoryNotWritten(HistoryFileName(dataFileName));
     QJsonObject event = NewEvent(history_operation::EditorSave, before ? Sha256Hex(*before) : std::string(), Sha256Hex(after));
     event.insert(history_field::Diff, DiffJson(diff));
-    Write(dataFileName, event);
+    try {
+        Write(dataFileName, event);
+    } catch (const HistoryNotWritten&) {
+        if (before)
+            throw;
+        // A save that creates the file loses nothing: it goes ahead (and
+        // fails on the file itself where the history could not be made).
+    }
 }
 
 bool HistoryWriter::FileIdentity::operator==(const FileIdentity& other) const

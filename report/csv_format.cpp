@@ -6,7 +6,8 @@ namespace {
 
 constexpr const char* kHeader =
     "record,date,time,reading,concentration,low,high,equation,slope,intercept,"
-    "decision_limit,detection_limit,quantification_limit,error\r\n";
+    "decision_limit,detection_limit,quantification_limit,quadratic_a,quadratic_b,quadratic_c,"
+    "quadratic_concentration,quadratic_low,quadratic_high,error\r\n";
 
 std::string Field(const std::string& text)
 {
@@ -23,14 +24,25 @@ std::string Number(const std::optional<double>& value)
     return value ? ExactNumber(*value) : std::string();
 }
 
-// The fields after the reading's: the record's line and limits, the error.
+// The record's line and limits.
 std::string LineFields(const RecordReport& record)
 {
-    if (record.error)
-        return ",,,,,," + Field(*record.error);
     const CalibrationStatistics& st = record.statistics;
     return Field(record.equation) + "," + ExactNumber(st.slope) + "," + ExactNumber(st.intercept) + "," +
-           Number(st.decisionLimit) + "," + Number(st.detectionLimit) + "," + Number(st.quantificationLimit) + ",";
+           Number(st.decisionLimit) + "," + Number(st.detectionLimit) + "," + Number(st.quantificationLimit);
+}
+
+// The coefficients of the record's curve and the reading on it.
+std::string CurveFields(const RecordReport& record, const ReadingReport* reading)
+{
+    if (!record.quadratic)
+        return ",,,,,";
+    const QuadraticCalibration& q = *record.quadratic;
+    const std::string coefficients = ExactNumber(q.a) + "," + ExactNumber(q.b) + "," + ExactNumber(q.c) + ",";
+    if (!reading || !reading->onCurve)
+        return coefficients + ",,";
+    const QuadraticReading& c = *reading->onCurve;
+    return coefficients + Number(c.concentration) + "," + Number(c.low) + "," + Number(c.high);
 }
 
 std::string ReadingFields(const ReadingReport& reading)
@@ -50,11 +62,13 @@ std::string CsvReportWriter::Text(const RecordReport& record)
         headerWritten_ = true;
     }
     const std::string lead = std::to_string(record.number) + "," + Field(record.date) + "," + Field(record.time) + ",";
-    const std::string tail = "," + LineFields(record) + "\r\n";
+    if (record.error)
+        return out + lead + ",,,,,,,,,,,,,,,," + Field(*record.error) + "\r\n";
+    const std::string line = "," + LineFields(record) + ",";
     if (record.readings.empty())
-        return out + lead + ",,," + tail;
+        return out + lead + ",,," + line + CurveFields(record, nullptr) + ",\r\n";
     for (const ReadingReport& reading : record.readings)
-        out += lead + ReadingFields(reading) + tail;
+        out += lead + ReadingFields(reading) + line + CurveFields(record, &reading) + ",\r\n";
     return out;
 }
 

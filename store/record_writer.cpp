@@ -52,10 +52,10 @@ bool AppendRecord(const std::string& dataFileName, const CalibrationState& s,
     if (dataFileName.empty())
         return false;
     const std::string record = RecordText(s, readings, dateText, timeText);
-    const DataFileLock lock(dataFileName, lockWait);
+    DataFileLock lock(dataFileName, lockWait);
     if (journal)
         journal->PrepareAppend(dataFileName);
-    if (!AppendDurably(dataFileName, record, kCtrlZWindow, kCtrlZ))
+    if (!AppendDurably(dataFileName, record, kCtrlZWindow, kCtrlZ, &lock))
         return false;
     if (journal)
         journal->RecordAppend(dataFileName, record);

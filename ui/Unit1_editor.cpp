@@ -7,10 +7,10 @@
 #include "store/edited_file.h"
 #include "store/whole_file.h"
 #include "ui/Unit1.h"
-#include "ui/error_box.h"
 #include "ui/file_text.h"
 #include "ui/question_box.h"
 #include "ui/save_refusal.h"
+#include "ui/write_outcome.h"
 
 namespace {
 
@@ -98,10 +98,11 @@ bool TForm1::SaveEditorText()
     for (;;) {
         EditedFileSave save;
         try {
-            save = SaveEditedFile(State.DataFileName, editorSeen_, bytes, kDataFileLockWait, &history_);
+            save = ListedWhenUnconfirmed(*this, [&] {
+                return SaveEditedFile(State.DataFileName, editorSeen_, bytes, kDataFileLockWait, &history_);
+            });
         } catch (const HistoryNotWritten& refused) {
-            throw ProgramMessage("Файл не сохранен: историю " + refused.HistoryFileName +
-                                 " записать нельзя (она только для чтения, занята или диск полон). Файл данных не изменен");
+            RefuseWithoutHistory("Файл не сохранен", refused);
         }
         if (save.status == EditedFileSave::Status::Failed)
             throw RunError::CannotCreateFile(State.DataFileName);

@@ -14,6 +14,7 @@
 #include "ui/file_text.h"
 #include "ui/record_clock.h"
 #include "ui/save_refusal.h"
+#include "ui/write_outcome.h"
 
 namespace {
 
@@ -96,11 +97,20 @@ void TForm1::StringGrid2KeyDown(std::uint16_t& key, Qt::KeyboardModifiers)
 {
     if (key != VK_DELETE)
         return;
+    bool deleted = false;
     try {
-        DeleteRecordLines(State.DataFileName, State.SelectedRecord, kDataFileLockWait, &history_);
+        deleted = ListedWhenUnconfirmed(*this, [&] {
+            return DeleteRecordLines(State.DataFileName, State.SelectedRecord, kDataFileLockWait, &history_);
+        });
     } catch (const HistoryNotWritten& refused) {
-        throw ProgramMessage("Запись не удалена: историю " + refused.HistoryFileName +
-                             " записать нельзя (она только для чтения, занята или диск полон). Файл данных не изменен");
+        RefuseWithoutHistory("Запись не удалена", refused);
+    }
+    if (!deleted && QFileInfo::exists(Qs(State.DataFileName))) {
+        OpenDatFileClick();
+        throw ProgramMessage(Std(QStringLiteral("Запись %1 не удалена: файл данных %2 не удалось прочитать или "
+                                                "переписать. Файл не изменен.")
+                                     .arg(static_cast<long long>(State.SelectedRecord))
+                                     .arg(Qs(State.DataFileName))));
     }
     OpenDatFileClick();
     LoadRecord(State.SelectedRecord);
@@ -118,8 +128,10 @@ void TForm1::SaveChoiceClick()
     history_.SetAppendDetails(Label4->Caption(), ExcludedPoints(State));
     bool appended = false;
     try {
-        appended = AppendRecord(State.DataFileName, State, readings, RecordDateText(now.date(), locale),
+        appended = ListedWhenUnconfirmed(*this, [&] {
+            return AppendRecord(State.DataFileName, State, readings, RecordDateText(now.date(), locale),
                                 RecordTimeText(now.time(), locale), kDataFileLockWait, &history_);
+        });
     } catch (const HistoryNotWritten& unwritten) {
         OpenDatFileClick();
         throw ProgramMessage("Запись сохранена в файле данных, но историю " + unwritten.HistoryFileName +
