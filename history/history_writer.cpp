@@ -126,7 +126,7 @@ void HistoryWriter::RecordEditorSave(const std::string& dataFileName, const std:
 {
     const std::string_view old = before ? std::string_view(*before) : std::string_view();
     const LineDiff diff = DiffLines(old, after);
-    if (RebuildOld(after, DiffFromJson(DiffJson(diff))) != old)
+    if (!RebuildsOld(after, DiffFromJson(DiffJson(diff)), old))
         throw HistoryNotWritten(HistoryFileName(dataFileName));
     QJsonObject event = NewEvent(history_operation::EditorSave, before ? Sha256Hex(*before) : std::string(), Sha256Hex(after));
     event.insert(history_field::Diff, DiffJson(diff));

@@ -21,3 +21,5 @@ LineDiff DiffLines(std::string_view oldBytes, std::string_view newBytes);
 // The old text rebuilt from the new one; no value when the new text has
 // fewer lines than the change names.
 std::optional<std::string> RebuildOld(std::string_view newBytes, const LineDiff& diff);
+// True when RebuildOld would give `oldBytes`, found without building it.
+bool RebuildsOld(std::string_view newBytes, const LineDiff& diff, std::string_view oldBytes);

@@ -22,6 +22,8 @@ TEST(LineDiff, TheOldTextIsRebuiltFromTheNewOne)
         SCOPED_TRACE(before + " -> " + after);
         const LineDiff diff = DiffLines(before, after);
         EXPECT_EQ(RebuildOld(after, diff), before);
+        EXPECT_TRUE(RebuildsOld(after, diff, before));
+        EXPECT_FALSE(RebuildsOld(after, diff, before + "x"));
     }
 }
 
