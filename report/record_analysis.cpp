@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int kMaxPoints = 1000;
 // The digits with which the window shows a loaded record's numbers in its
 // grid, from where its fit reads them back.
 constexpr int kGridPrecision = 15;
@@ -71,8 +70,8 @@ std::string EquationLine(const std::string& windowText)
 // reason when there is no line.
 std::optional<std::string> Fit(const StoredRecord& record, CalibrationState& s, FitOutcome& fit)
 {
-    if (record.pointCount > kMaxPoints)
-        return "точек больше " + std::to_string(kMaxPoints);
+    if (record.pointCount > kMaxRecordPoints)
+        return "точек больше " + std::to_string(kMaxRecordPoints);
     if (record.pointCount < 1)
         return std::string("нет точек");
     s.Tolerance = AsShownInGrid(record.tolerance);
@@ -120,8 +119,8 @@ RecordReport RecordAnalyser::Analyse(const StoredRecord& record)
 {
     RecordReport report;
     report.number = record.number;
-    report.date = Trimmed(Cp1251ToUtf8(record.dateText));
-    report.time = Trimmed(Cp1251ToUtf8(record.timeText));
+    report.date = Trimmed(Cp1251ToUtf8(record.head.dateField));
+    report.time = Trimmed(Cp1251ToUtf8(record.head.timeField));
     report.tolerance = record.tolerance;
 
     CalibrationState& s = *state_;

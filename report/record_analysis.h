@@ -8,8 +8,8 @@
 #include "core/calibration_statistics.h"
 #include "core/fit.h"
 #include "core/quadratic_calibration.h"
-#include "report/record_stream.h"
 #include "report/saved_records.h"
+#include "store/record_stream.h"
 
 struct PointReport {
     double x = 0;

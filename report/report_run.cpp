@@ -12,8 +12,8 @@
 #include "report/json_format.h"
 #include "report/pdf_format.h"
 #include "report/progress_line.h"
-#include "report/record_stream.h"
 #include "report/text_format.h"
+#include "store/record_stream.h"
 
 namespace {
 

@@ -2,12 +2,11 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QTemporaryFile>
 #include <cstring>
 
 #include "history/history_event.h"
 #include "history/history_file.h"
-#include "store/record_delete.h"
+#include "store/text_reader.h"
 
 namespace {
 
@@ -19,9 +18,10 @@ void AddNumber(std::string& key, double value)
 }
 
 // The fields a record reads as, in one text.
-std::string RecordKey(const StoredRecord& record)
+std::string RecordKey(const RecordBody& record)
 {
-    std::string key = record.dateText + '\x1f' + record.timeText + '\x1f' + std::to_string(record.pointCount) + '\x1f';
+    std::string key = record.head.dateField + '\x1f' + record.head.timeField + '\x1f' +
+                      std::to_string(record.pointCount) + '\x1f';
     AddNumber(key, record.tolerance);
     for (std::size_t i = 0; i < record.x.size(); ++i) {
         AddNumber(key, record.x[i]);
@@ -46,39 +46,30 @@ SavedByReport SavedBy(const QJsonObject& event)
     return saved;
 }
 
+// The record an append event's text starts, read as the record readers
+// read it; none when the text holds no marker line.
+std::optional<RecordBody> FirstRecord(std::string_view text)
+{
+    TextReader reader(text);
+    if (!SkipToMarkerLine(reader))
+        return std::nullopt;
+    reader.ReadLine();
+    return ReadRecordBody(reader);
+}
+
 }  // namespace
 
-// The texts of the append events are read with the report's own record
-// reader, one after another from one file; each text starts one record (a
-// reading that starts with '#' makes a further one, which is passed over).
 SavedRecords::SavedRecords(const std::string& dataFile)
 {
     const auto lines = ReadHistoryLines(HistoryFileName(dataFile));
     if (!lines)
         return;
-    std::vector<std::pair<long long, SavedByReport>> appended;
-    QTemporaryFile texts;
-    if (!texts.open())
-        return;
     for (const std::string& line : *lines) {
         const QJsonObject event = ParseEvent(line);
         if (event.value(history_field::Operation) != history_operation::Append)
             continue;
-        const std::string text = TextFileBytes(event.value(history_field::Text).toString());
-        appended.emplace_back(RecordCount(text), SavedBy(event));
-        texts.write(text.data(), static_cast<qint64>(text.size()));
-    }
-    if (!texts.flush())
-        return;
-    RecordStream stream(texts.fileName().toStdString());
-    StoredRecord record;
-    for (auto& [records, saved] : appended) {
-        for (long long k = 0; k < records; ++k) {
-            if (!stream.Next(record))
-                return;
-            if (k == 0)
-                byRecord_[RecordKey(record)] = std::move(saved);
-        }
+        if (const auto record = FirstRecord(TextFileBytes(event.value(history_field::Text).toString())))
+            byRecord_[RecordKey(*record)] = SavedBy(event);
     }
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "report/record_stream.h"
+#include "store/record_stream.h"
 
 // A point switched out of the fit when its record was saved.
 struct ExcludedPointReport {

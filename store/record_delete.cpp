@@ -2,6 +2,7 @@
 
 #include "atomic_replace.h"
 #include "file_lock.h"
+#include "record_format.h"
 #include "text_reader.h"
 #include "whole_file.h"
 
@@ -10,8 +11,7 @@ namespace {
 // Reads one line; true when it is a marker line.
 bool ReadMarkerLine(TextReader& reader)
 {
-    const std::size_t lineStart = reader.Position();
-    const bool marker = reader.SkipLeadingBlanks() == '#' && (lineStart > 0 || reader.Position() == 0);
+    const bool marker = AtMarkerLine(reader, reader.Position() == 0);
     reader.ReadLine(0);
     return marker;
 }
