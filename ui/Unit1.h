@@ -61,8 +61,9 @@ public:
     QPushButton *Raschet, *SaveChoice, *RschRz, *OpenDatFile;
     QToolButton *SpeedButton1, *SpeedButton2, *SpeedButton3;
     QPushButton* BitBtn1;
-    QFileDialog* OpenDialog1;
-    QFileDialog* SaveDialog1;
+    // Made at their first use (Unit1_records.cpp).
+    QFileDialog* OpenDialog1 = nullptr;
+    QFileDialog* SaveDialog1 = nullptr;
 
     // Start-up, views, exit, the small windows.
     void FormActivate();

@@ -30,6 +30,24 @@ std::vector<ExcludedPoint> ExcludedPoints(const CalibrationState& s)
     return points;
 }
 
+// The file dialog of the given kind, made at its first use: the icons of a
+// file dialog take a good part of the window's start-up to load.
+QFileDialog* DataFileDialog(QFileDialog*& dialog, QWidget* owner, QFileDialog::AcceptMode mode)
+{
+    if (dialog)
+        return dialog;
+    dialog = new QFileDialog(owner);
+    dialog->setAcceptMode(mode);
+    if (mode == QFileDialog::AcceptOpen) {
+        dialog->setWindowTitle(QStringLiteral("Открыть другой файл данных"));
+        dialog->setFileMode(QFileDialog::AnyFile);
+    } else {
+        dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    }
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    return dialog;
+}
+
 // Runs a file dialog offering the data files; the chosen path, or none when
 // the dialog was cancelled.
 std::optional<QString> ChooseDataFile(QFileDialog* dialog)
@@ -169,7 +187,7 @@ void TForm1::UseChosenDataFile(const QString& path)
 // OpenOtherFile: another data file chosen in the open dialog.
 void TForm1::N1Click()
 {
-    const std::optional<QString> path = ChooseDataFile(OpenDialog1);
+    const std::optional<QString> path = ChooseDataFile(DataFileDialog(OpenDialog1, this, QFileDialog::AcceptOpen));
     if (!path)
         return;
     UseChosenDataFile(*path);
@@ -180,7 +198,7 @@ void TForm1::N1Click()
 // dialog, which becomes the data file.
 void TForm1::N5Click()
 {
-    const std::optional<QString> path = ChooseDataFile(SaveDialog1);
+    const std::optional<QString> path = ChooseDataFile(DataFileDialog(SaveDialog1, this, QFileDialog::AcceptSave));
     if (!path)
         return;
     UseChosenDataFile(*path);
