@@ -9,6 +9,7 @@
 
 #include "chart/TChart.h"
 #include "core/calibration_state.h"
+#include "history/history_writer.h"
 #include "ui/controls.h"
 #include "ui/string_grid.h"
 #include "ui/text_bridge.h"
@@ -149,6 +150,8 @@ private:
     // The data file's bytes as the editor last read or wrote them (no value:
     // it could not be read), so that its save sees another program's change.
     std::optional<std::string> editorSeen_;
+    // The history beside each data file the window changes.
+    HistoryWriter history_{QStringLiteral("tolvazen")};
 };
 
 extern TForm1* Form1;
