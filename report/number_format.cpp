@@ -28,6 +28,19 @@ constexpr int kMostPowerOfTen = 21;
 
 constexpr PowersOfTen<Wide, kMostPowerOfTen> kPowersOfTen;
 
+// "00" "01" .. "99".
+struct DigitPairs {
+    char text[200] = {};
+    constexpr DigitPairs()
+    {
+        for (int i = 0; i < 100; ++i) {
+            text[2 * i] = static_cast<char>('0' + i / 10);
+            text[2 * i + 1] = static_cast<char>('0' + i % 10);
+        }
+    }
+};
+constexpr DigitPairs kDigitPairs;
+
 // The 17 significant digits of `magnitude` (in the range above), rounded
 // half to even from its exact binary value, and the decimal exponent of the
 // first of them.
@@ -42,8 +55,8 @@ std::pair<std::uint64_t, int> SeventeenDigits(double magnitude)
     const int binaryExponent = static_cast<int>(bits >> kStoredBits) - kExponentBias + 1;
     const int shift = 53 - binaryExponent;  // magnitude = significand / 2^shift
     // log10(2): the decimal exponent from the binary one, off by one at most.
-    constexpr double kDecimalsPerBit = 0.30102999566398120;
-    int exponent = static_cast<int>(std::floor((binaryExponent - 1) * kDecimalsPerBit));
+    // floor(log10(2) k) = floor(k · 78913 / 2^18) for the exponents here.
+    int exponent = ((binaryExponent - 1) * 78913) >> 18;
     for (;;) {
         const Wide scaled = Wide{significand} * kPowersOfTen.power[kExactDigits - 1 - exponent];
         const Wide whole = scaled >> shift;
@@ -71,12 +84,21 @@ std::pair<std::uint64_t, int> SeventeenDigits(double magnitude)
 void AppendFixedDigits(std::string& out, double value)
 {
     const auto [digits, exponent] = SeventeenDigits(std::fabs(value));
+    // Two digits at a time, in 32-bit halves: the first nine and the last
+    // eight.
     char text[kExactDigits];
-    std::uint64_t rest = digits;
-    for (int i = kExactDigits - 1; i >= 0; --i) {
-        text[i] = static_cast<char>('0' + rest % 10);
-        rest /= 10;
+    constexpr std::uint32_t kLastEight = 100000000;
+    auto first = static_cast<std::uint32_t>(digits / kLastEight);
+    auto last = static_cast<std::uint32_t>(digits % kLastEight);
+    for (int i = kExactDigits - 2; i >= 9; i -= 2) {
+        std::memcpy(text + i, kDigitPairs.text + 2 * (last % 100), 2);
+        last /= 100;
     }
+    for (int i = 7; i >= 1; i -= 2) {
+        std::memcpy(text + i, kDigitPairs.text + 2 * (first % 100), 2);
+        first /= 100;
+    }
+    text[0] = static_cast<char>('0' + first);
     int end = kExactDigits;
     const int wholeDigits = exponent >= 0 ? exponent + 1 : 0;
     while (end > wholeDigits && text[end - 1] == '0')

@@ -22,26 +22,6 @@ void SkipSign(std::string_view text, std::size_t& at)
         ++at;
 }
 
-bool IsRealToken(std::string_view t)
-{
-    std::size_t at = 0;
-    SkipSign(t, at);
-    std::size_t digits = SkipDigits(t, at);
-    if (at < t.size() && t[at] == '.') {
-        ++at;
-        digits += SkipDigits(t, at);
-    }
-    if (digits == 0)
-        return false;
-    if (at < t.size() && (t[at] == 'E' || t[at] == 'e')) {
-        ++at;
-        SkipSign(t, at);
-        if (SkipDigits(t, at) == 0)
-            return false;
-    }
-    return at == t.size();
-}
-
 // from_chars takes no '+'.
 std::string_view WithoutPlus(std::string_view token)
 {
@@ -54,9 +34,13 @@ std::string_view WithoutPlus(std::string_view token)
 
 double RealFromToken(std::string_view token)
 {
-    if (!IsRealToken(token))
-        return 0;
+    // from_chars takes the form above, and infinities and NaNs besides,
+    // which are not finite; only a sign after the '+' it takes no is left
+    // to refuse here.
+    const bool plus = !token.empty() && token.front() == '+';
     token = WithoutPlus(token);
+    if (plus && !token.empty() && token.front() == '-')
+        return 0;
     double value = 0;
     const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), value);
     if (error != std::errc() || end != token.data() + token.size() || !std::isfinite(value))

@@ -17,24 +17,26 @@ constexpr char kCtrlZ = 26;
 RecordStream::RecordStream(const std::string& fileName) : file_(fileName, std::ios::binary), window_(kWindow) {}
 
 // Drops the bytes already passed and appends the next chunk of the file;
-// false when nothing more can come.
+// false when nothing more can come. The buffer only ever grows, so that its
+// bytes are not cleared again for every chunk.
 bool RecordStream::Fill()
 {
     if (eof_)
         return false;
-    buffer_.erase(0, scan_);
+    const std::size_t kept = size_ - scan_;
+    std::memmove(buffer_.data(), buffer_.data() + scan_, kept);
     scan_ = 0;
-    const std::size_t old = buffer_.size();
-    buffer_.resize(old + kChunk);
-    file_.read(buffer_.data() + old, static_cast<std::streamsize>(kChunk));
+    if (buffer_.size() < kept + kChunk)
+        buffer_.resize(kept + kChunk);
+    file_.read(buffer_.data() + kept, static_cast<std::streamsize>(kChunk));
     const auto got = static_cast<std::size_t>(file_.gcount());
-    buffer_.resize(old + got);
+    size_ = kept + got;
     if (file_.bad())
         failed_ = true;
     if (got < kChunk)
         eof_ = true;
-    if (const void* end = got ? std::memchr(buffer_.data() + old, kCtrlZ, got) : nullptr) {
-        buffer_.resize(static_cast<std::size_t>(static_cast<const char*>(end) - buffer_.data()));
+    if (const void* end = got ? std::memchr(buffer_.data() + kept, kCtrlZ, got) : nullptr) {
+        size_ = static_cast<std::size_t>(static_cast<const char*>(end) - buffer_.data());
         eof_ = true;
     }
     return true;
@@ -42,12 +44,12 @@ bool RecordStream::Fill()
 
 std::string_view RecordStream::View() const
 {
-    return std::string_view(buffer_).substr(scan_, window_);
+    return std::string_view(buffer_.data(), size_).substr(scan_, window_);
 }
 
 bool RecordStream::More()
 {
-    if (scan_ + window_ < buffer_.size()) {
+    if (scan_ + window_ < size_) {
         window_ *= 2;
         return true;
     }
@@ -56,7 +58,7 @@ bool RecordStream::More()
 
 bool RecordStream::AtEndOfText() const
 {
-    return eof_ && scan_ + window_ >= buffer_.size();
+    return eof_ && scan_ + window_ >= size_;
 }
 
 // Moves scan_ to the '#' of the next marker line; false when there is none.

@@ -39,6 +39,7 @@ private:
 
     std::ifstream file_;
     std::string buffer_;
+    std::size_t size_ = 0;  // the bytes of buffer_ in use
     std::size_t scan_ = 0;  // the first byte not yet passed
     std::size_t window_;
     bool eof_ = false;

@@ -20,7 +20,7 @@ TEST(FileNumbers, RealTokens)
 TEST(FileNumbers, RealTokensThatDoNotConvertReadAsZero)
 {
     for (const char* bad : {"", "0,05", ".", "-", "1e", "1e+", "1.2.3", "abc", "--1", "1-", "inf", "nan",
-                            "0x10", "1e999", "-1e999", "12abc"})
+                            "0x10", "1e999", "-1e999", "12abc", "+-1", "-+1", "infinity", "+nan", "5e", "5e1.5"})
         EXPECT_EQ(RealFromToken(bad), 0) << bad;
 }
 
