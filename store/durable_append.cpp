@@ -12,15 +12,36 @@ namespace {
 
 constexpr mode_t kNewFileMode = 0666;
 
-// The open file and whether this call created it.
-UniqueFd OpenForAppend(const std::string& fileName, bool& created)
+// The name a chain of symbolic links ends at, the name itself when it is no
+// link. A relative link target is taken from the link's folder.
+std::string LinkTarget(std::string name)
 {
-    created = false;
+    namespace fs = std::filesystem;
+    for (int hop = 0; hop < 40; ++hop) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(name, error)))
+            break;
+        const fs::path target = fs::read_symlink(name, error);
+        if (error)
+            break;
+        name = (fs::path(name).parent_path() / target).string();
+    }
+    return name;
+}
+
+// The open file, and the name of the file this call created (empty when it
+// opened one that was there). A missing file is created; through a dangling
+// symbolic link that is the link's target, and the link stays.
+UniqueFd OpenForAppend(const std::string& fileName, std::string& created)
+{
+    created.clear();
     UniqueFd fd(::open(fileName.c_str(), O_RDWR | O_CLOEXEC));
     if (fd || errno != ENOENT)
         return fd;
-    fd = UniqueFd(::open(fileName.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode));
-    created = static_cast<bool>(fd);
+    const std::string target = LinkTarget(fileName);
+    fd = UniqueFd(::open(target.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode));
+    if (fd)
+        created = target;
     return fd;
 }
 
@@ -38,7 +59,7 @@ bool AppendDurably(const std::string& fileName, std::string_view bytes, std::siz
 {
     if (fileName.empty())
         return false;
-    bool created = false;
+    std::string created;
     UniqueFd fd = OpenForAppend(fileName, created);
     struct stat old {};
     if (!fd || ::fstat(fd.Get(), &old) != 0 || !S_ISREG(old.st_mode))
@@ -55,11 +76,11 @@ bool AppendDurably(const std::string& fileName, std::string_view bytes, std::siz
     if (!appended) {
         Restore(fd.Get(), std::string_view(tail).substr(static_cast<std::size_t>(at - tailStart)), at, old.st_size);
         fd.Reset();
-        if (created)
-            ::unlink(fileName.c_str());
+        if (!created.empty())
+            ::unlink(created.c_str());
         return false;
     }
-    if (created)
-        SyncFolder(std::filesystem::path(fileName).parent_path().string());
+    if (!created.empty())
+        SyncFolder(std::filesystem::path(created).parent_path().string());
     return true;
 }
