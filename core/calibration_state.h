@@ -94,13 +94,8 @@ struct CalibrationState {
     // Data file, record list and editor.
     std::string IniFileName;
     std::string DataFileName;
-    std::string TempFileName;
-    std::string LineBuffer;
-    std::string DateText;
-    std::string TimeText;
     Counter32 SelectedRecord;
     Counter32 RecordCounter;
-    Counter16 StoredDecimals;
     Counter16 EditorChanged;
 
     // Current cell of the point grid as the program tracks it.

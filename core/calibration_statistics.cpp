@@ -16,14 +16,6 @@ constexpr Extended kQuantificationFactor = 3;
 constexpr Extended kRelativeTolerance = 1e-9L;
 constexpr int kIterationLimit = 100000;
 
-std::optional<double> Defined(Extended value)
-{
-    const double stored = static_cast<double>(value);
-    if (!std::isfinite(stored))
-        return std::nullopt;
-    return stored;
-}
-
 bool AllFinite(const std::vector<CalibrationPoint>& points, double slope, double intercept)
 {
     return std::isfinite(slope) && std::isfinite(intercept) &&
@@ -55,7 +47,7 @@ std::optional<double> QuantificationLimit(const CalibrationStatistics& s, Extend
     for (int i = 0; i < kIterationLimit; ++i) {
         const Extended next = halfWidths(x);
         if (std::fabs(next - x) <= kRelativeTolerance * std::fabs(next))
-            return Defined(next);
+            return DefinedFigure(next);
         x = next;
     }
     return std::nullopt;
@@ -116,22 +108,22 @@ CalibrationStatistics ComputeCalibrationStatistics(const std::vector<Calibration
         residualSquares = 0;
 
     const Extended residualSd = std::sqrt(residualSquares / (st.n - 2));
-    st.residualSd = Defined(residualSd);
+    st.residualSd = DefinedFigure(residualSd);
     if (st.residualSd)
         st.twoSidedT = LineT(st.n, alpha, true);
-    st.slopeStandardError = Defined(residualSd / std::sqrt(m.sumSquaresX));
-    st.interceptStandardError = Defined(residualSd * std::sqrt(1.0L / st.n + m.meanX * m.meanX / m.sumSquaresX));
+    st.slopeStandardError = DefinedFigure(residualSd / std::sqrt(m.sumSquaresX));
+    st.interceptStandardError = DefinedFigure(residualSd * std::sqrt(1.0L / st.n + m.meanX * m.meanX / m.sumSquaresX));
     if (m.sumSquaresY > 0)
-        st.rSquared = Defined(1 - residualSquares / m.sumSquaresY);
+        st.rSquared = DefinedFigure(1 - residualSquares / m.sumSquaresY);
     if (!throughEveryPoint)
         st.mandel = MandelLinearityTest(points);
 
     if (slope == 0)
         return st;
     const Extended methodSd = residualSd / std::fabs(a);
-    st.methodSd = Defined(methodSd);
+    st.methodSd = DefinedFigure(methodSd);
     if (m.meanX != 0)
-        st.relativeMethodSdPercent = Defined(100 * methodSd / std::fabs(m.meanX));
+        st.relativeMethodSdPercent = DefinedFigure(100 * methodSd / std::fabs(m.meanX));
 
     // Limits need a scatter about the line; a line through every point would
     // claim a limit of 0.
@@ -140,8 +132,8 @@ CalibrationStatistics ComputeCalibrationStatistics(const std::vector<Calibration
     if (const auto t = LineT(st.n, alpha, false)) {
         const Extended decision =
             methodSd * *t * std::sqrt(1 + 1.0L / st.n + m.meanX * m.meanX / m.sumSquaresX);
-        st.decisionLimit = Defined(decision);
-        st.detectionLimit = Defined(2 * decision);
+        st.decisionLimit = DefinedFigure(decision);
+        st.detectionLimit = DefinedFigure(2 * decision);
     }
     if (st.twoSidedT)
         st.quantificationLimit = QuantificationLimit(st, methodSd, *st.twoSidedT);
@@ -156,15 +148,15 @@ ReadingInterval ConcentrationInterval(const CalibrationStatistics& statistics, d
         return r;
     const Extended netReading = static_cast<Extended>(reading) - blank;
     const Extended concentration = (netReading - s.intercept) / s.slope;
-    r.concentration = Defined(concentration);
+    r.concentration = DefinedFigure(concentration);
     if (!r.concentration || !s.residualSd || !(*s.residualSd > 0) || !s.twoSidedT)
         return r;
     const Extended halfWidth = *s.twoSidedT * (*s.residualSd / std::fabs(static_cast<Extended>(s.slope))) *
                                SingleReadingFactor(s, netReading);
-    r.halfWidth = Defined(halfWidth);
+    r.halfWidth = DefinedFigure(halfWidth);
     if (r.halfWidth) {
-        r.low = Defined(concentration - halfWidth);
-        r.high = Defined(concentration + halfWidth);
+        r.low = DefinedFigure(concentration - halfWidth);
+        r.high = DefinedFigure(concentration + halfWidth);
     }
     return r;
 }

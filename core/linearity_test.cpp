@@ -10,16 +10,6 @@ namespace {
 
 constexpr double kMandelLevel = 0.99;
 
-int DistinctXCount(const std::vector<CalibrationPoint>& points)
-{
-    std::vector<double> xs;
-    xs.reserve(points.size());
-    for (const CalibrationPoint& p : points)
-        xs.push_back(p.x);
-    std::sort(xs.begin(), xs.end());
-    return static_cast<int>(std::unique(xs.begin(), xs.end()) - xs.begin());
-}
-
 }  // namespace
 
 // With u = x − x̄, the second-order term is fitted as the part q of u² that

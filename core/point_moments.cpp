@@ -1,5 +1,6 @@
 #include "point_moments.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -37,4 +38,22 @@ bool IsRoundingNoise(Extended residualSumSquares, int n, Extended scale)
 {
     const Extended noise = kNoiseUnits * DBL_EPSILON * scale;
     return residualSumSquares <= noise * noise * n;
+}
+
+int DistinctXCount(const std::vector<CalibrationPoint>& points)
+{
+    std::vector<double> xs;
+    xs.reserve(points.size());
+    for (const CalibrationPoint& p : points)
+        xs.push_back(p.x);
+    std::sort(xs.begin(), xs.end());
+    return static_cast<int>(std::unique(xs.begin(), xs.end()) - xs.begin());
+}
+
+std::optional<double> DefinedFigure(Extended value)
+{
+    const double stored = static_cast<double>(value);
+    if (!std::isfinite(stored))
+        return std::nullopt;
+    return stored;
 }

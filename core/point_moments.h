@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "arithmetic.h"
@@ -24,3 +25,9 @@ PointMoments ComputeMoments(const std::vector<CalibrationPoint>& points);
 // to doubles leaves behind when the terms that make up each fitted value are
 // at most `scale` in size: a line or curve through every point.
 bool IsRoundingNoise(Extended residualSumSquares, int n, Extended scale);
+
+// The number of distinct x values among the points.
+int DistinctXCount(const std::vector<CalibrationPoint>& points);
+
+// An extended figure stored as a double; empty when it is not finite.
+std::optional<double> DefinedFigure(Extended value);

@@ -75,6 +75,52 @@ std::string PointObject(const PointReport& point)
     return m.Close();
 }
 
+const char* RootName(QuadraticReading::Root root)
+{
+    switch (root) {
+    case QuadraticReading::Root::InRange: return "\"in_range\"";
+    case QuadraticReading::Root::NoRealRoot: return "\"no_real_root\"";
+    case QuadraticReading::Root::OutOfRange: break;
+    }
+    return "\"out_of_range\"";
+}
+
+void AddInterval(Members& m, const std::optional<double>& concentration, const std::optional<double>& halfWidth,
+                 const std::optional<double>& low, const std::optional<double>& high)
+{
+    m.Number("concentration", concentration);
+    m.Number("half_width", halfWidth);
+    m.Number("low", low);
+    m.Number("high", high);
+}
+
+std::string CurveReadingObject(const QuadraticReading& reading)
+{
+    Members m;
+    m.Add("root", RootName(reading.root));
+    AddInterval(m, reading.concentration, reading.halfWidth, reading.low, reading.high);
+    return m.Close();
+}
+
+std::string CurveObject(const QuadraticCalibration& q)
+{
+    Members m;
+    m.Add("n", std::to_string(q.n));
+    m.Number("a", q.a);
+    m.Number("b", q.b);
+    m.Number("c", q.c);
+    m.Number("a_se", q.aStandardError);
+    m.Number("b_se", q.bStandardError);
+    m.Number("c_se", q.cStandardError);
+    m.Number("residual_sd", q.residualSd);
+    m.Number("sensitivity", q.sensitivity);
+    m.Number("method_sd", q.methodSd);
+    m.Number("relative_method_sd_percent", q.relativeMethodSdPercent);
+    m.Number("low_x", q.lowX);
+    m.Number("high_x", q.highX);
+    return m.Close();
+}
+
 std::string ReadingObject(const ReadingReport& reading)
 {
     Members m;
@@ -82,10 +128,10 @@ std::string ReadingObject(const ReadingReport& reading)
         m.Number("reading", *reading.reading);
     else
         m.Text("reading", reading.text);
-    m.Number("concentration", reading.interval.concentration);
-    m.Number("half_width", reading.interval.halfWidth);
-    m.Number("low", reading.interval.low);
-    m.Number("high", reading.interval.high);
+    const ReadingInterval& i = reading.interval;
+    AddInterval(m, i.concentration, i.halfWidth, i.low, i.high);
+    if (reading.onCurve)
+        m.Add("quadratic", CurveReadingObject(*reading.onCurve));
     return m.Close();
 }
 
@@ -126,6 +172,8 @@ std::string JsonReportWriter::Text(const RecordReport& record)
     } else {
         m.Text("equation", record.equation);
         AddStatistics(m, record.statistics);
+        if (record.quadratic)
+            m.Add("quadratic", CurveObject(*record.quadratic));
         m.Add("points", Array(record.points, PointObject));
         m.Add("readings", Array(record.readings, ReadingObject));
     }

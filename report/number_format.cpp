@@ -13,9 +13,16 @@ constexpr int kShortDigits = 10;
 
 std::string ExactNumber(double value)
 {
+    std::string out;
+    AppendExactNumber(out, value);
+    return out;
+}
+
+void AppendExactNumber(std::string& out, double value)
+{
     char text[64];
     const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::general, kExactDigits);
-    return std::string(text, result.ptr);
+    out.append(text, result.ptr);
 }
 
 std::string ShortNumber(double value)

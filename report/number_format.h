@@ -7,6 +7,8 @@
 
 // 17 significant digits, the shortest form printf's %.17g gives.
 std::string ExactNumber(double value);
+// The same appended to a text.
+void AppendExactNumber(std::string& out, double value);
 
 // Up to 10 significant digits in the window's general format.
 std::string ShortNumber(double value);

@@ -11,7 +11,12 @@ constexpr long long kStep = 1000;
 
 }  // namespace
 
-ProgressLine::ProgressLine(long long total) : total_(total), shown_(total > kQuietUpTo && isatty(STDERR_FILENO)) {}
+ProgressLine::ProgressLine(long long total) : total_(total), shown_(total > kQuietUpTo && CanShow()) {}
+
+bool ProgressLine::CanShow()
+{
+    return isatty(STDERR_FILENO) != 0;
+}
 
 ProgressLine::~ProgressLine()
 {

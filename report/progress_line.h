@@ -10,6 +10,8 @@ public:
     ProgressLine& operator=(const ProgressLine&) = delete;
 
     void Done(long long count);
+    // Whether a line could be shown at all: standard error is a terminal.
+    static bool CanShow();
 
 private:
     long long total_;

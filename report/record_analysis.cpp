@@ -1,12 +1,14 @@
 #include "report/record_analysis.h"
 
+#include <algorithm>
+#include <charconv>
+
 #include "core/fit.h"
 #include "core/number_text.h"
 #include "store/code_page.h"
 
 namespace {
 
-constexpr int kMaxPoints = 1000;
 // The digits with which the window shows a loaded record's numbers in its
 // grid, from where its fit reads them back.
 constexpr int kGridPrecision = 15;
@@ -15,8 +17,23 @@ constexpr std::string_view kSeparator = ".";
 constexpr int kDeviationPrecision = 5;
 constexpr int kDeviationDecimals = 3;
 
+// The significant digits of the shortest text that reads back as the value.
+int ShortestDigits(double value)
+{
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific).ptr;
+    return static_cast<int>(std::count_if(text, std::find(text, end, 'e'), [](char c) { return c >= '0' && c <= '9'; }));
+}
+
+// A value whose shortest text has no more digits than the grid shows comes
+// back as it is: the grid's text is that text, padded with zeros, since the
+// 15-digit decimals lie further apart than a double's rounding. Most values
+// of a data file, written with eight decimals, take this way; the others are
+// written and read back as the window does.
 double AsShownInGrid(double value)
 {
+    if (value != 0 && ShortestDigits(value) <= kGridPrecision)
+        return value;
     return StoreReal(ParseNumberOrThrow(FormatGeneral(value, kGridPrecision, kSeparator), kSeparator));
 }
 
@@ -53,8 +70,8 @@ std::string EquationLine(const std::string& windowText)
 // reason when there is no line.
 std::optional<std::string> Fit(const StoredRecord& record, CalibrationState& s, FitOutcome& fit)
 {
-    if (record.pointCount > kMaxPoints)
-        return "точек больше " + std::to_string(kMaxPoints);
+    if (record.pointCount > kMaxRecordPoints)
+        return "точек больше " + std::to_string(kMaxRecordPoints);
     if (record.pointCount < 1)
         return std::string("нет точек");
     s.Tolerance = AsShownInGrid(record.tolerance);
@@ -77,6 +94,16 @@ std::optional<std::string> Fit(const StoredRecord& record, CalibrationState& s, 
     return std::nullopt;
 }
 
+bool WantsCurve(CalibrationModel model, const CalibrationStatistics& statistics)
+{
+    switch (model) {
+    case CalibrationModel::Linear: return false;
+    case CalibrationModel::Quadratic: return true;
+    case CalibrationModel::Auto: break;
+    }
+    return statistics.mandel && !statistics.mandel->linear;
+}
+
 }  // namespace
 
 RecordAnalyser::RecordAnalyser(const ReportSettings& settings)
@@ -92,8 +119,8 @@ RecordReport RecordAnalyser::Analyse(const StoredRecord& record)
 {
     RecordReport report;
     report.number = record.number;
-    report.date = Trimmed(Cp1251ToUtf8(record.dateText));
-    report.time = Trimmed(Cp1251ToUtf8(record.timeText));
+    report.date = Trimmed(Cp1251ToUtf8(record.head.dateField));
+    report.time = Trimmed(Cp1251ToUtf8(record.head.timeField));
     report.tolerance = record.tolerance;
 
     CalibrationState& s = *state_;
@@ -109,15 +136,23 @@ RecordReport RecordAnalyser::Analyse(const StoredRecord& record)
     report.equation = EquationLine(fit.equation);
     report.lineLow = fit.low;
     report.lineHigh = fit.high;
+    report.points.reserve(fit.points.size());
     for (std::size_t i = 0; i < fit.points.size(); ++i)
         report.points.push_back({fit.points[i].x, fit.points[i].y, fit.deviationTexts[i], fit.points[i].colour == clLime});
-    report.statistics = ComputeCalibrationStatistics(PointsInFit(s), s.SlopeA, s.InterceptB, settings_.alpha);
+    const std::vector<CalibrationPoint> inFit = PointsInFit(s);
+    report.statistics = ComputeCalibrationStatistics(inFit, s.SlopeA, s.InterceptB, settings_.alpha);
+    if (WantsCurve(settings_.model, report.statistics))
+        report.quadratic = FitQuadraticCalibration(inFit, settings_.alpha);
+    report.readings.reserve(record.readings.size());
     for (const std::string& line : record.readings) {
         std::string text = Cp1251ToUtf8(line);
         const std::optional<double> value = ReadingValue(text);
-        ReadingReport reading{std::move(text), value, {}};
-        if (reading.reading)
+        ReadingReport reading{std::move(text), value, {}, std::nullopt};
+        if (reading.reading) {
             reading.interval = ConcentrationInterval(report.statistics, *reading.reading, settings_.blank);
+            if (report.quadratic)
+                reading.onCurve = QuadraticConcentration(*report.quadratic, *reading.reading, settings_.blank);
+        }
         report.readings.push_back(std::move(reading));
     }
     return report;

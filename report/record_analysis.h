@@ -7,7 +7,8 @@
 
 #include "core/calibration_statistics.h"
 #include "core/fit.h"
-#include "report/record_stream.h"
+#include "core/quadratic_calibration.h"
+#include "store/record_stream.h"
 
 struct PointReport {
     double x = 0;
@@ -23,6 +24,8 @@ struct ReadingReport {
     // Empty when the line is no number.
     std::optional<double> reading;
     ReadingInterval interval;
+    // On the second-order curve, when the record has one.
+    std::optional<QuadraticReading> onCurve;
 };
 
 // What the report says about one record: the window's fit of the record as
@@ -42,11 +45,19 @@ struct RecordReport {
     std::vector<PointReport> points;
     CalibrationStatistics statistics;
     std::vector<ReadingReport> readings;
+    // The second-order calibration, when the settings ask for it.
+    std::optional<QuadraticCalibration> quadratic;
 };
+
+// Which calibration functions a record is reported with: the line alone, the
+// line and the second-order curve, or the curve only where Mandel's test
+// rejects the line.
+enum class CalibrationModel { Linear, Quadratic, Auto };
 
 struct ReportSettings {
     double alpha = 0.05;
     double blank = 0;
+    CalibrationModel model = CalibrationModel::Auto;
 };
 
 // Fits records one after another in one calculation state, as the window

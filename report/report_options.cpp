@@ -28,6 +28,17 @@ std::optional<double> RealNumber(const QString& text)
     return value;
 }
 
+std::optional<CalibrationModel> ModelNamed(const QString& name)
+{
+    if (name == QLatin1String("linear"))
+        return CalibrationModel::Linear;
+    if (name == QLatin1String("quadratic"))
+        return CalibrationModel::Quadratic;
+    if (name == QLatin1String("auto"))
+        return CalibrationModel::Auto;
+    return std::nullopt;
+}
+
 std::optional<ReportFormat> FormatNamed(const QString& name)
 {
     if (name == QLatin1String("text"))
@@ -85,7 +96,12 @@ ParsedCommandLine ParseReportCommandLine(const QStringList& arguments)
     const QCommandLineOption blank(QStringLiteral("blank"),
                                    QStringLiteral("The blank reading subtracted from each reading (default 0)."),
                                    QStringLiteral("B"), QStringLiteral("0"));
-    parser.addOptions({record, format, output, alpha, blank});
+    const QCommandLineOption model(
+        QStringLiteral("model"),
+        QStringLiteral("linear, quadratic or auto: the second-order calibration of ISO 8466-2 beside the line "
+                       "never, always, or where Mandel's test rejects the line (default: auto)."),
+        QStringLiteral("MODEL"), QStringLiteral("auto"));
+    parser.addOptions({record, format, output, alpha, blank, model});
     parser.addPositionalArgument(QStringLiteral("DATAFILE"), QStringLiteral("The data file to read."));
 
     if (!parser.parse(arguments))
@@ -124,5 +140,9 @@ ParsedCommandLine ParseReportCommandLine(const QStringList& arguments)
     if (!b)
         return Wrong(QStringLiteral("blank"), parser.value(blank), "is no number");
     options.settings.blank = *b;
+    const auto m = ModelNamed(parser.value(model));
+    if (!m)
+        return Wrong(QStringLiteral("model"), parser.value(model), "is not linear, quadratic or auto");
+    options.settings.model = *m;
     return options;
 }

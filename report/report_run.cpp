@@ -1,5 +1,7 @@
 #include "report/report_run.h"
 
+#include <QCryptographicHash>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -10,8 +12,8 @@
 #include "report/json_format.h"
 #include "report/pdf_format.h"
 #include "report/progress_line.h"
-#include "report/record_stream.h"
 #include "report/text_format.h"
+#include "store/record_stream.h"
 
 namespace {
 
@@ -35,17 +37,35 @@ std::optional<int> CountRecords(const std::string& fileName)
     return count;
 }
 
-std::unique_ptr<ReportWriter> MakeWriter(const ReportOptions& options, QIODevice& device)
+std::unique_ptr<ReportWriter> MakeTextWriter(const ReportOptions& options, QIODevice& device)
 {
     switch (options.format) {
     case ReportFormat::Csv: return std::make_unique<CsvReportWriter>(device);
     case ReportFormat::Json: return std::make_unique<JsonReportWriter>(device);
     case ReportFormat::Pdf:
-        return MakePdfReportWriter(device, QFileInfo(QString::fromStdString(options.dataFile)).fileName(),
-                                   options.settings);
     case ReportFormat::Text: break;
     }
     return std::make_unique<PlainTextReportWriter>(device, options.settings);
+}
+
+// A device that takes every byte and keeps none: the pages are laid out once
+// to count them.
+class DiscardingDevice : public QIODevice {
+public:
+    DiscardingDevice() { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64 size) override { return size; }
+};
+
+QString Sha256(const std::string& fileName)
+{
+    QFile file(QString::fromStdString(fileName));
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        return {};
+    return QString::fromLatin1(hash.result().toHex());
 }
 
 // The records asked for, by number; every record when none is named.
@@ -59,46 +79,97 @@ std::vector<bool> Selection(const ReportOptions& options, int count)
     return chosen;
 }
 
-bool WriteReport(const ReportOptions& options, const std::vector<bool>& chosen, QIODevice& device)
+// Why a report could not be written, when it could not.
+enum class WriteFailure { None, Reading, Writing };
+
+WriteFailure WriteRecords(const ReportOptions& options, const std::vector<bool>& chosen, long long total,
+                          ReportWriter& writer)
 {
-    const auto writer = MakeWriter(options, device);
     RecordAnalyser analyser(options.settings);
-    ProgressLine progress(std::count(chosen.begin(), chosen.end(), true));
+    ProgressLine progress(total);
     RecordStream stream(options.dataFile);
+    if (!stream.IsOpen())
+        return WriteFailure::Reading;
     StoredRecord record;
     long long done = 0;
     while (stream.Next(record)) {
-        if (static_cast<std::size_t>(record.number) >= chosen.size() || !chosen[static_cast<std::size_t>(record.number)])
+        const auto number = static_cast<std::size_t>(record.number);
+        if (!chosen.empty() && (number >= chosen.size() || !chosen[number]))
             continue;
-        writer->Write(analyser.Analyse(record));
+        writer.Write(analyser.Analyse(record));
         progress.Done(++done);
     }
-    return !stream.Failed() && writer->Finish();
+    if (stream.Failed())
+        return WriteFailure::Reading;
+    return writer.Finish() ? WriteFailure::None : WriteFailure::Writing;
+}
+
+// The pages are laid out twice: once to count them, so that each can say
+// "Стр. N из M", then onto the device.
+WriteFailure WritePdf(const ReportOptions& options, const std::vector<bool>& chosen, long long total,
+                      QIODevice& device)
+{
+    PdfDocumentFacts facts;
+    facts.fileName = QFileInfo(QString::fromStdString(options.dataFile)).fileName();
+    facts.sha256 = Sha256(options.dataFile);
+    if (facts.sha256.isEmpty())
+        return WriteFailure::Reading;
+    facts.printedAt = QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
+    DiscardingDevice discard;
+    const auto counter = MakePdfReportWriter(discard, facts, options.settings);
+    if (const WriteFailure failure = WriteRecords(options, chosen, 0, *counter); failure != WriteFailure::None)
+        return failure;
+    facts.totalPages = counter->PageCount();
+    return WriteRecords(options, chosen, total, *MakePdfReportWriter(device, facts, options.settings));
+}
+
+WriteFailure WriteReport(const ReportOptions& options, const std::vector<bool>& chosen, long long total,
+                         QIODevice& device)
+{
+    if (options.format == ReportFormat::Pdf)
+        return WritePdf(options, chosen, total, device);
+    return WriteRecords(options, chosen, total, *MakeTextWriter(options, device));
 }
 
 }  // namespace
 
 int RunReport(const ReportOptions& options)
 {
-    const std::optional<int> count = CountRecords(options.dataFile);
-    if (!count)
-        return Fail("cannot read " + options.dataFile);
-    for (const RecordRange& range : options.records)
-        if (range.last > *count)
-            return Fail("record " + std::to_string(std::max<long long>(range.first, *count + 1)) +
-                        " does not exist; " + options.dataFile + " holds " + std::to_string(*count) + " records");
-    const std::vector<bool> chosen = Selection(options, *count);
-
+    // The records are counted first only where the count is needed: to check
+    // the numbers asked for before anything is written, and for the progress
+    // line.
+    std::vector<bool> chosen;
+    long long total = 0;
+    if (!options.records.empty() || ProgressLine::CanShow()) {
+        const std::optional<int> count = CountRecords(options.dataFile);
+        if (!count)
+            return Fail("cannot read " + options.dataFile);
+        for (const RecordRange& range : options.records)
+            if (range.last > *count)
+                return Fail("record " + std::to_string(std::max<long long>(range.first, *count + 1)) +
+                            " does not exist; " + options.dataFile + " holds " + std::to_string(*count) + " records");
+        chosen = Selection(options, *count);
+        total = std::count(chosen.begin(), chosen.end(), true);
+    }
+    const auto outcome = [&](WriteFailure failure, const std::string& target) {
+        if (failure == WriteFailure::Reading)
+            return Fail("cannot read " + options.dataFile);
+        return failure == WriteFailure::Writing ? Fail("cannot write " + target) : 0;
+    };
     if (options.output) {
         QSaveFile file(QString::fromStdString(*options.output));
         if (!file.open(QIODevice::WriteOnly))
             return Fail("cannot write " + *options.output);
-        if (!WriteReport(options, chosen, file) || !file.commit())
+        const WriteFailure failure = WriteReport(options, chosen, total, file);
+        if (failure == WriteFailure::None && !file.commit())
             return Fail("cannot write " + *options.output);
-        return 0;
+        return outcome(failure, *options.output);
     }
     QFile out;
-    if (!out.open(stdout, QIODevice::WriteOnly) || !WriteReport(options, chosen, out) || !out.flush())
+    if (!out.open(stdout, QIODevice::WriteOnly))
         return Fail("cannot write the standard output");
-    return 0;
+    const WriteFailure failure = WriteReport(options, chosen, total, out);
+    if (failure == WriteFailure::None && !out.flush())
+        return Fail("cannot write the standard output");
+    return outcome(failure, "the standard output");
 }

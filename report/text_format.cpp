@@ -22,10 +22,15 @@ std::string PlainTextReportWriter::Text(const RecordReport& record)
     out += "Погрешность: " + ShortNumber(record.tolerance) + "\n";
     if (record.error)
         return out + FitErrorText(record) + "\n\n";
-    out += "Уравнение прямой: " + record.equation + "\n";
+    out += "Уравнение прямой: " + PrintedEquation(record) + "\n";
     out += "Точки:\n" + Table(PointRows(record));
     out += StatisticsHeading(settings_) + "\n" + Table(StatisticsRows(record));
     if (!record.readings.empty())
         out += ReadingsHeading(settings_) + "\n" + Table(ReadingRows(record));
+    if (record.quadratic) {
+        out += CurveHeading(*record.quadratic) + "\n" + Table(CurveRows(*record.quadratic));
+        if (!record.readings.empty())
+            out += CurveReadingsHeading(settings_) + "\n" + Table(CurveReadingRows(record));
+    }
     return out + "\n";
 }

@@ -7,7 +7,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "durable_append.h"
 #include "posix_file.h"
+#include "stray_files.h"
 
 namespace fs = std::filesystem;
 
@@ -19,15 +21,6 @@ constexpr mode_t kWriteOnlyForOwner = S_IWUSR;
 std::string LeftoverName(const std::string& fileName, std::mt19937_64& random)
 {
     return "." + fileName + "." + std::to_string(random() % 1000000000) + ".tmp";
-}
-
-void RemoveLeftovers(const fs::path& folder, const std::string& fileName)
-{
-    std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        if (IsReplaceLeftover(it->path().filename().string(), fileName))
-            fs::remove(it->path(), error);
-    }
 }
 
 // The new file, open for writing: unnamed (O_TMPFILE) when the file system
@@ -66,6 +59,31 @@ bool NameNewFile(int fd, int folder, const std::string& fileName, std::mt19937_6
     return false;
 }
 
+// The new file takes the old one's owner, group and mode while it is still
+// empty. Where the share sets no owner or mode the server's rules stand;
+// where it does, the new file must not be readable by more users.
+bool ModeBeforeFilling(int fd, const struct stat& old)
+{
+    if (!TakeOwnershipAndMode(fd, old))
+        return errno == ENOSYS || errno == EOPNOTSUPP;
+    struct stat now {};
+    return ::fstat(fd, &now) == 0 && (now.st_mode & ~old.st_mode & (S_IRWXG | S_IRWXO)) == 0;
+}
+
+// After a rename that reported a failure: true when it happened all the
+// same (the new file has gone from its name and the file is there); an
+// exception when the share can no longer tell.
+bool RenameHappened(int folder, const std::string& named, const std::string& fileName, const std::string& target)
+{
+    struct stat info {};
+    const bool newThere = ::fstatat(folder, named.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0;
+    if (!newThere && errno == ENOENT && ::fstatat(folder, fileName.c_str(), &info, 0) == 0)
+        return true;
+    if (!newThere && errno != ENOENT)
+        throw WriteOutcomeUnknown(target);
+    return false;
+}
+
 bool WriteNewFile(const fs::path& target, std::string_view bytes, const struct stat& old)
 {
     const fs::path folderPath = target.parent_path().empty() ? fs::path(".") : target.parent_path();
@@ -73,14 +91,16 @@ bool WriteNewFile(const fs::path& target, std::string_view bytes, const struct s
     const UniqueFd folder(::open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!folder)
         return false;
-    RemoveLeftovers(folderPath, fileName);
+    RemoveStrayFiles(folderPath.string(), fileName);
     std::random_device seed;
     std::mt19937_64 random(seed());
     std::string named;
     UniqueFd fd = CreateNewFile(folder.Get(), fileName, random, named);
-    bool done = fd && WriteAllAt(fd.Get(), bytes, 0) && TakeOwnershipAndMode(fd.Get(), old) &&
-                ::fsync(fd.Get()) == 0 && (!named.empty() || NameNewFile(fd.Get(), folder.Get(), fileName, random, named));
-    done = done && ::close(fd.Release()) == 0 && ::renameat(folder.Get(), named.c_str(), folder.Get(), fileName.c_str()) == 0;
+    bool done = fd && ModeBeforeFilling(fd.Get(), old) && WriteAllAt(fd.Get(), bytes, 0) && SyncOrCannot(fd.Get()) &&
+                (!named.empty() || NameNewFile(fd.Get(), folder.Get(), fileName, random, named));
+    done = done && ::close(fd.Release()) == 0;
+    if (done && ::renameat(folder.Get(), named.c_str(), folder.Get(), fileName.c_str()) != 0)
+        done = RenameHappened(folder.Get(), named, fileName, target.string());
     if (!done && !named.empty())
         ::unlinkat(folder.Get(), named.c_str(), 0);
     if (done)

@@ -7,9 +7,9 @@ EditedFileSave SaveEditedFile(const std::string& fileName, const std::optional<s
 {
     if (fileName.empty())
         return {};
-    const DataFileLock lock(fileName, lockWait);
+    DataFileLock lock(fileName, lockWait);
     std::optional<std::string> current = ReadWholeFile(fileName);
     if (current != seen)
         return {EditedFileSave::Status::Changed, std::move(current)};
-    return {WriteWholeFile(fileName, bytes) ? EditedFileSave::Status::Saved : EditedFileSave::Status::Failed, {}};
+    return {WriteWholeFile(fileName, bytes, &lock) ? EditedFileSave::Status::Saved : EditedFileSave::Status::Failed, {}};
 }

@@ -1,32 +1,153 @@
 #include "file_lock.h"
 
 #include <cerrno>
+#include <csignal>
+#include <ctime>
 #include <fcntl.h>
 #include <filesystem>
+#include <mutex>
+#include <optional>
+#include <set>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <thread>
 #include <unistd.h>
+
+#include "atomic_replace.h"
+#include "lock_holder.h"
+#include "stray_files.h"
+#include "whole_file.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
 constexpr std::chrono::milliseconds kRetryPause{10};
+// A command never holds the lock this long, so a lock file of another host
+// this old is left by a program that is gone.
+constexpr long long kStaleSeconds = 600;
+// A lock file without a holder's text, or a takeover guard, is made and
+// filled (or removed) within moments.
+constexpr long long kUnfinishedSeconds = 30;
 constexpr mode_t kPermissionBits = 0666;
+constexpr std::size_t kLockFileLimit = 1 << 16;
 
-// A new lock file takes the owner, group and permission bits of the data
-// file (so that whoever may write the data file may lock it); read-write for
-// all when there is no data file yet.
-int OpenLockFile(const std::string& lockFile, const std::string& dataFileName)
+// The tokens of the holds this process has now.
+std::mutex liveMutex;
+std::set<std::string> liveTokens;
+
+bool IsLive(const std::string& token)
 {
-    const int created = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, kPermissionBits);
-    if (created >= 0) {
-        struct stat data {};
-        if (::stat(dataFileName.c_str(), &data) == 0)
-            TakeOwnershipAndMode(created, data);
-        else
-            ::fchmod(created, kPermissionBits);
-        return created;
+    const std::lock_guard<std::mutex> guard(liveMutex);
+    return liveTokens.count(token) != 0;
+}
+
+// File systems of which other hosts see the files: a lock that only this
+// kernel keeps excludes nobody there.
+bool OnShare(const std::string& path)
+{
+    constexpr long kShares[] = {
+        0x65735546,   // FUSE: sshfs, GVfs, bindfs
+        0x6969,       // NFS
+        0x517B,       // SMB
+        static_cast<long>(0xFE534D42),  // SMB2
+        static_cast<long>(0xFF534D42),  // CIFS
+        0x01021997,   // 9P
+        0x00C36400,   // Ceph
+        0x5346414F,   // AFS
+        0x73757245,   // Coda
+    };
+    struct statfs info {};
+    const fs::path folder = fs::path(path).parent_path();
+    if (::statfs(folder.empty() ? "." : folder.c_str(), &info) != 0)
+        return false;
+    for (const long type : kShares)
+        if (static_cast<long>(info.f_type) == type)
+            return true;
+    return false;
+}
+
+// A lock file as it was seen: its text (empty when it cannot be read) and
+// the time it was last written. No value when it is gone.
+struct SeenLock {
+    std::string text;
+    std::optional<LockHolder> holder;
+    std::time_t written = 0;
+};
+
+std::optional<SeenLock> Look(const std::string& name)
+{
+    struct stat info {};
+    if (::stat(name.c_str(), &info) != 0)
+        return std::nullopt;
+    SeenLock seen;
+    seen.written = info.st_mtime;
+    const UniqueFd fd(::open(name.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd)
+        ReadAllAt(fd.Get(), seen.text, std::min<std::size_t>(static_cast<std::size_t>(info.st_size), kLockFileLimit), 0);
+    seen.holder = ParseHolder(seen.text);
+    return seen;
+}
+
+bool Gone(const SeenLock& seen, long long staleSeconds)
+{
+    const long long now = static_cast<long long>(std::time(nullptr));
+    if (!seen.holder)
+        return now - static_cast<long long>(seen.written) > kUnfinishedSeconds;
+    const LockHolder& holder = *seen.holder;
+    if (holder.host == ThisHost()) {
+        if (holder.pid == ::getpid())
+            return !IsLive(holder.token);
+        if (holder.pid > 0 && ::kill(static_cast<pid_t>(holder.pid), 0) != 0 && errno == ESRCH)
+            return true;
     }
-    return errno == EEXIST ? ::open(lockFile.c_str(), O_RDWR | O_CLOEXEC) : -1;
+    return now - holder.since > staleSeconds;
+}
+
+// Removes `name` when it still holds what was seen in it.
+void RemoveIfUnchanged(const std::string& name, const SeenLock& seen)
+{
+    const std::optional<SeenLock> again = Look(name);
+    if (again && again->text == seen.text)
+        ::unlink(name.c_str());
+}
+
+// The file of an unsettled in-place write given back its old bytes; true when
+// nothing is left to give back.
+bool GiveBack(const fs::path& folder, const LockHolder::InPlaceWrite& write)
+{
+    const std::string fileName = (folder / write.fileName).string();
+    const std::optional<std::string> bytes = ReadWholeFile(fileName);
+    if (!bytes) {
+        std::error_code error;
+        return !fs::exists(fileName, error) && !error;
+    }
+    if (bytes->size() < write.at ||
+        (bytes->size() == write.newSize && BytesHash(std::string_view(*bytes).substr(write.at)) == write.newHash))
+        return true;
+    const std::string old = bytes->substr(0, static_cast<std::size_t>(write.at)) + write.oldTail;
+    return old.size() != write.size || old == *bytes || ReplaceFileContents(fileName, old);
+}
+
+// Takes over a lock file whose holder is gone: only the program that creates
+// the guard beside it may remove it, after giving back the holder's
+// unsettled write.
+void TakeOver(const std::string& lockFile, const SeenLock& seen)
+{
+    const std::string guard = lockFile + ".break";
+    const UniqueFd fd(::open(guard.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kPermissionBits));
+    if (!fd) {
+        const std::optional<SeenLock> other = errno == EEXIST ? Look(guard) : std::nullopt;
+        if (other && Gone(*other, kUnfinishedSeconds))
+            RemoveIfUnchanged(guard, *other);
+        return;
+    }
+    WriteAllAt(fd.Get(), HolderText(ThisProcess()), 0);
+    const std::optional<SeenLock> again = Look(lockFile);
+    if (again && again->text == seen.text &&
+        (!seen.holder || !seen.holder->write || GiveBack(fs::path(lockFile).parent_path(), *seen.holder->write)))
+        ::unlink(lockFile.c_str());
+    ::unlink(guard.c_str());
 }
 
 bool TryLock(int fd)
@@ -37,8 +158,8 @@ bool TryLock(int fd)
     return ::fcntl(fd, F_OFD_SETLK, &whole) == 0;
 }
 
-// True when the name still leads to the open file: a holder that ended
-// removes the lock file, and a replace renames a new data file in.
+// True when the name still leads to the open file: a replace renames a new
+// data file in.
 bool StillNamed(int fd, const std::string& name)
 {
     struct stat open {}, named {};
@@ -46,18 +167,49 @@ bool StillNamed(int fd, const std::string& name)
            open.st_ino == named.st_ino;
 }
 
+// Without a lock file: an open-file lock on the data file itself, which
+// only this host's programs see.
+UniqueFd LockDataFileItself(const std::string& dataFileName, std::chrono::steady_clock::time_point deadline)
+{
+    for (;;) {
+        UniqueFd fd(::open(dataFileName.c_str(), O_RDWR | O_CLOEXEC));
+        if (!fd)
+            return fd;
+        if (OnShare(dataFileName))
+            throw DataFileUnlockable(dataFileName);
+        while (!TryLock(fd.Get())) {
+            if (errno == EINTR)
+                continue;
+            if (errno != EAGAIN && errno != EACCES)
+                throw DataFileUnlockable(dataFileName);
+            if (std::chrono::steady_clock::now() >= deadline)
+                throw DataFileBusy(dataFileName);
+            std::this_thread::sleep_for(kRetryPause);
+        }
+        if (StillNamed(fd.Get(), dataFileName))
+            return fd;
+    }
+}
+
 }  // namespace
 
-DataFileBusy::DataFileBusy(const std::string& dataFileName)
+DataFileBusy::DataFileBusy(const std::string& dataFileName, const std::string& holder)
+    : RunError("Файл данных " + dataFileName + " занят другой программой" + (holder.empty() ? "" : " (" + holder + ")") +
+               ". Команда не выполнена, файл не изменен; повторите ее позже")
+{
+}
+
+DataFileUnlockable::DataFileUnlockable(const std::string& dataFileName)
     : RunError("Файл данных " + dataFileName +
-               " занят другой программой. Команда не выполнена, файл не изменен; повторите ее позже")
+               " нельзя заблокировать от других программ: рядом с ним нельзя создать файл блокировки. Команда не "
+               "выполнена, файл не изменен")
 {
 }
 
 std::string DataFileLock::LockFileName(const std::string& dataFileName)
 {
     std::error_code error;
-    const std::filesystem::path target = std::filesystem::canonical(dataFileName, error);
+    const fs::path target = fs::canonical(dataFileName, error);
     return (error ? dataFileName : target.string()) + ".lock";
 }
 
@@ -65,35 +217,94 @@ DataFileLock::DataFileLock(const std::string& dataFileName, std::chrono::millise
 {
     const auto deadline = std::chrono::steady_clock::now() + wait;
     const std::string lockFile = LockFileName(dataFileName);
+    struct stat data {};
+    const bool haveData = ::stat(dataFileName.c_str(), &data) == 0;
+    const LockHolder me = ThisProcess();
+    const std::string text = HolderText(me);
     for (;;) {
-        std::string named = lockFile;
-        UniqueFd fd(OpenLockFile(lockFile, dataFileName));
-        if (!fd) {
-            named = dataFileName;
-            fd = UniqueFd(::open(dataFileName.c_str(), O_RDWR | O_CLOEXEC));
-        }
-        if (!fd)
-            return;
-        while (!TryLock(fd.Get())) {
-            if (errno == EINTR)
-                continue;
-            if (errno != EAGAIN && errno != EACCES)
-                return;  // a file system without locks: there is nothing to take turns through
-            if (std::chrono::steady_clock::now() >= deadline)
-                throw DataFileBusy(dataFileName);
-            std::this_thread::sleep_for(kRetryPause);
-        }
-        if (StillNamed(fd.Get(), named)) {
+        UniqueFd fd(::open(lockFile.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                           haveData ? data.st_mode & kPermissionBits : kPermissionBits));
+        if (fd) {
+            if (haveData)
+                TakeOwnershipAndMode(fd.Get(), data);
+            if (!WriteAllAt(fd.Get(), text, 0)) {
+                fd.Reset();
+                ::unlink(lockFile.c_str());
+                break;
+            }
+            {
+                const std::lock_guard<std::mutex> guard(liveMutex);
+                liveTokens.insert(me.token);
+            }
             fd_ = std::move(fd);
-            if (named == lockFile)
-                lockFile_ = lockFile;
+            lockFile_ = lockFile;
+            token_ = me.token;
+            written_ = text.size();
+            share_ = OnShare(lockFile);
+            const fs::path target(lockFile.substr(0, lockFile.size() - 5));
+            RemoveStrayFiles(target.parent_path().string(), target.filename().string());
             return;
         }
+        if (errno != EEXIST)
+            break;
+        const std::optional<SeenLock> seen = Look(lockFile);
+        if (!seen)
+            continue;
+        if (Gone(*seen, kStaleSeconds)) {
+            TakeOver(lockFile, *seen);
+            if (!Look(lockFile))
+                continue;
+        }
+        if (std::chrono::steady_clock::now() >= deadline)
+            throw DataFileBusy(dataFileName, seen->holder ? DescribeHolder(*seen->holder) : std::string());
+        std::this_thread::sleep_for(kRetryPause);
     }
+    fd_ = LockDataFileItself(dataFileName, deadline);
 }
 
 DataFileLock::~DataFileLock()
 {
-    if (!lockFile_.empty())
+    if (lockFile_.empty())
+        return;
+    {
+        const std::lock_guard<std::mutex> guard(liveMutex);
+        liveTokens.erase(token_);
+    }
+    // Closed before it is removed, or a FUSE mount would keep it as a
+    // hidden file.
+    fd_.Reset();
+    if (unsettled_)
+        return;
+    const std::optional<SeenLock> seen = Look(lockFile_);
+    if (seen && seen->holder && seen->holder->token == token_)
         ::unlink(lockFile_.c_str());
+}
+
+bool DataFileLock::NoteInPlaceWrite(const std::string& fileName, std::uint64_t size, std::uint64_t at,
+                                    std::string_view oldTail, std::string_view newTail)
+{
+    if (lockFile_.empty())
+        return true;
+    LockHolder::InPlaceWrite write;
+    write.fileName = fs::path(fileName).filename().string();
+    write.size = size;
+    write.at = at;
+    write.oldTail = oldTail;
+    write.newSize = at + newTail.size();
+    write.newHash = BytesHash(newTail);
+    const std::string note = InPlaceWriteText(write);
+    if (!WriteAllAt(fd_.Get(), note, static_cast<off_t>(written_)))
+        return false;
+    written_ += note.size();
+    // On a share the note must be on the server before the write begins; on
+    // a local disk it outlives any process that ends.
+    if (share_ && !SyncOrCannot(fd_.Get()))
+        return false;
+    unsettled_ = true;
+    return true;
+}
+
+void DataFileLock::Settle()
+{
+    unsettled_ = false;
 }

@@ -1,5 +1,6 @@
 #include "posix_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -39,6 +40,55 @@ bool ReadAllAt(int fd, std::string& bytes, std::size_t length, off_t offset)
         done += static_cast<std::size_t>(got);
     }
     return true;
+}
+
+bool WriteAllAppending(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+bool ReadToEnd(int fd, std::string& bytes, off_t offset)
+{
+    constexpr std::size_t kChunk = 1 << 16;
+    const std::size_t start = bytes.size();
+    for (;;) {
+        const std::size_t done = bytes.size();
+        const std::size_t room = std::max(kChunk, bytes.capacity() - done);
+        bytes.resize(done + room);
+        const ssize_t got = ::pread(fd, bytes.data() + done, room, offset + static_cast<off_t>(done - start));
+        bytes.resize(done + static_cast<std::size_t>(got > 0 ? got : 0));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return got == 0;
+    }
+}
+
+bool FreshSize(int fd, off_t& size)
+{
+    struct statx info {};
+    if (::statx(fd, "", AT_EMPTY_PATH | AT_STATX_FORCE_SYNC, STATX_SIZE, &info) == 0) {
+        size = static_cast<off_t>(info.stx_size);
+        return true;
+    }
+    struct stat old {};
+    if (errno != ENOSYS || ::fstat(fd, &old) != 0)
+        return false;
+    size = old.st_size;
+    return true;
+}
+
+bool SyncOrCannot(int fd)
+{
+    return ::fsync(fd) == 0 || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP;
 }
 
 bool SyncFolder(const std::string& folder)

@@ -44,6 +44,22 @@ bool WriteAllAt(int fd, std::string_view bytes, off_t offset);
 // Reads `length` bytes from `offset`; false when fewer could be read.
 bool ReadAllAt(int fd, std::string& bytes, std::size_t length, off_t offset);
 
+// Writes every byte through a handle opened with O_APPEND, going on after
+// short writes and signals; false on the first write that fails.
+bool WriteAllAppending(int fd, std::string_view bytes);
+
+// Adds to `bytes` every byte of the file from `offset` to its end, past the
+// length the file system last gave.
+bool ReadToEnd(int fd, std::string& bytes, off_t offset);
+
+// The length of the open file as the file system itself has it now: a share
+// is asked again instead of answering from the size it keeps cached.
+bool FreshSize(int fd, off_t& size);
+
+// Flushes the file to the disk; also true on a share that has no flush
+// (whose writes reach the server as they are made).
+bool SyncOrCannot(int fd);
+
 // Flushes the folder's entries (a rename or a new name in it) to the disk.
 bool SyncFolder(const std::string& folder);
 

@@ -2,6 +2,7 @@
 
 #include "atomic_replace.h"
 #include "file_lock.h"
+#include "record_format.h"
 #include "text_reader.h"
 #include "whole_file.h"
 
@@ -14,7 +15,7 @@ ByteRange FindRecordLines(TextReader& reader, long long n)
     long long count = 0;
     while (!reader.AtEnd()) {
         const std::size_t lineStart = reader.Position();
-        const bool marker = reader.SkipLeadingBlanks() == '#' && (lineStart > 0 || reader.Position() == 0);
+        const bool marker = AtMarkerLine(reader, lineStart == 0);
         reader.ReadLine(0);
         if (!marker)
             continue;

@@ -9,10 +9,9 @@
 #include "store/file_lock.h"
 
 // The bytes [begin, end) of the lines of record n: from its marker line up to
-// the next marker line or the end of the text. A marker line is the first
-// line when it starts with '#', or a later line whose first byte above 32 is
-// '#' (as the record reader counts them). For n 0 it is the lines in front of
-// the first marker. An empty range when there is no record n.
+// the next marker line or the end of the text, marker lines counted as the
+// load counts them (record_format.h). For n 0 it is the lines in front of the
+// first marker. An empty range when there is no record n.
 struct ByteRange {
     std::size_t begin = 0;
     std::size_t end = 0;

@@ -1,28 +1,22 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
-#include "core/calibration_state.h"
+#include "record_format.h"
 
-struct RecordReadings {
-    // The reading lines, bytes as they stand, for rows 1.. of the result table.
-    std::vector<std::string> lines;
-    // Row count the result table gets: the readings plus its heading, at
-    // least 2.
-    int rowCount = 2;
+// Record n of a data file, as the load takes it.
+struct LoadedRecord {
+    // The marker lines counted: n when record n was found, else every marker
+    // line of the file.
+    long long markers = 0;
+    bool found = false;
+    // Record n's numbers, points and readings when it was found; otherwise no
+    // readings (and 2 reading rows).
+    RecordBody body;
 };
 
-// Reads record n (the n-th line that starts with '#'; the first line of the
-// file is tested as it stands, every later one after skipped blanks) into the
-// state, in this order: RecordCounter, Tolerance, PointCount (low 16 bits of
-// the count line), StoredDecimals (low 16 bits), then PercentValues[i] and
-// MeasuredValues[i] for i = 1..PointCount, each the first token of the next
-// line holding one. The readings follow the last Y line and end at an empty
-// line, a line starting with '#' or the end of the file.
-//
-// When no record n exists (n 0 or beyond the last) the state keeps its
-// points and the result is no readings and 2 rows. A count above 1000 raises
-// the range error at point 1001, the earlier points stored. A file that
-// cannot be read reads as empty; nothing else raises an error.
-RecordReadings ReadRecord(CalibrationState& s, const std::string& dataFileName, long long n);
+// Reads record n: the n-th marker line (the first line of the file tested as
+// it stands, every later one after its blanks) and what follows it. There is
+// no record 0, nor one beyond the last. A file that cannot be read reads as
+// empty; nothing raises an error.
+LoadedRecord ReadRecord(const std::string& dataFileName, long long n);

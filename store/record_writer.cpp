@@ -4,6 +4,7 @@
 #include "durable_append.h"
 #include "file_lock.h"
 #include "file_numbers.h"
+#include "record_format.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ std::string RecordText(const CalibrationState& s, const std::vector<std::string>
 {
     std::string out;
     AddLine(out, "");
-    AddLine(out, "#");
+    AddLine(out, std::string(1, kRecordMarker));
     AddLine(out, Label("Дата: "), dateText);
     AddLine(out, Label("Время: "), timeText);
     AddLine(out, RealText(s.Tolerance), Label("       Погрешность"));
@@ -52,6 +53,6 @@ bool AppendRecord(const std::string& dataFileName, const CalibrationState& s,
     if (dataFileName.empty())
         return false;
     const std::string record = RecordText(s, readings, dateText, timeText);
-    const DataFileLock lock(dataFileName, lockWait);
-    return AppendDurably(dataFileName, record, kCtrlZWindow, kCtrlZ);
+    DataFileLock lock(dataFileName, lockWait);
+    return AppendDurably(dataFileName, record, kCtrlZWindow, kCtrlZ, &lock);
 }

@@ -114,28 +114,28 @@ int TextReader::SkipLeadingBlanks()
     return -1;
 }
 
-bool TextReader::SkipToMarker()
+bool TextReader::SkipToLineStartingWith(char first)
 {
     // At the start of a line the reader skips blanks, and a line ends at its
-    // first CR; so a '#' starts a marker line exactly when the blanks in
+    // first CR; so `first` starts a line exactly when the blanks in
     // front of it reach back to where the search began or hold a CR.
     while (Fill()) {
         const char* start = data_ + at_;
         const std::size_t available = size_ - at_;
-        const auto* hash = static_cast<const char*>(std::memchr(start, '#', available));
-        const char* p = hash ? hash : start + available;
+        const auto* found = static_cast<const char*>(std::memchr(start, first, available));
+        const char* p = found ? found : start + available;
         bool lineEnd = false;
         while (p > start && IsBlank(p[-1])) {
             --p;
             lineEnd = lineEnd || *p == '\r';
         }
         const bool lineStart = p == start || lineEnd;
-        if (hash && lineStart) {
-            at_ = static_cast<std::size_t>(hash - data_);
+        if (found && lineStart) {
+            at_ = static_cast<std::size_t>(found - data_);
             return true;
         }
-        at_ = hash ? static_cast<std::size_t>(hash - data_) : size_;
-        if (hash || !lineStart)
+        at_ = found ? static_cast<std::size_t>(found - data_) : size_;
+        if (found || !lineStart)
             ReadLine(0);
     }
     return false;

@@ -38,10 +38,10 @@ public:
     // end; the byte it stops at ('\r' at the line end), -1 at the end.
     int SkipLeadingBlanks();
     // From the start of a line: passes lines, each tested after skipped
-    // blanks, until one starts with '#', and stops at that '#'; false when
-    // the end comes first. The same as SkipBlanks and ReadLine in turn, but
-    // it searches for the '#' instead of walking every line.
-    bool SkipToMarker();
+    // blanks, until one starts with `first`, and stops at that byte; false
+    // when the end comes first. The same as SkipBlanks and ReadLine in turn,
+    // but it searches for the byte instead of walking every line.
+    bool SkipToLineStartingWith(char first);
     // Skip blanks, take up to 64 (32) bytes up to the next blank as a number
     // (0 at the end or when it does not convert), discard the rest of the
     // line.

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+class DataFileLock;
+
 // Whole-file access to raw bytes, as the editor and the record readers use
 // it. Neither function throws.
 
@@ -14,5 +16,6 @@ std::optional<std::string> ReadWholeFile(const std::string& fileName);
 // existing one in one rename (ReplaceFileContents), so that a failed write
 // leaves it as it was; true once the bytes are on the disk, false when it
 // could not be created or written completely. The caller holds the file's
-// lock when other programs may use the file (DataFileLock).
-bool WriteWholeFile(const std::string& fileName, std::string_view bytes);
+// lock when other programs may use the file (DataFileLock), and hands it in
+// so that the creation of a new file is noted in it (AppendDurably).
+bool WriteWholeFile(const std::string& fileName, std::string_view bytes, DataFileLock* lock = nullptr);

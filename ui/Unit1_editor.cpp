@@ -10,6 +10,7 @@
 #include "ui/file_text.h"
 #include "ui/question_box.h"
 #include "ui/save_refusal.h"
+#include "ui/write_outcome.h"
 
 namespace {
 
@@ -95,7 +96,8 @@ bool TForm1::SaveEditorText()
     RefuseWithoutDataFile(State.DataFileName);
     const std::string bytes = FileBytesOrRefuse(FileText(*Memo1->document()));
     for (;;) {
-        EditedFileSave save = SaveEditedFile(State.DataFileName, editorSeen_, bytes);
+        EditedFileSave save =
+            ListedWhenUnconfirmed(*this, [&] { return SaveEditedFile(State.DataFileName, editorSeen_, bytes); });
         if (save.status == EditedFileSave::Status::Failed)
             throw RunError::CannotCreateFile(State.DataFileName);
         if (save.status == EditedFileSave::Status::Saved)

@@ -13,6 +13,7 @@
 #include "ui/file_text.h"
 #include "ui/record_clock.h"
 #include "ui/save_refusal.h"
+#include "ui/write_outcome.h"
 
 namespace {
 
@@ -28,6 +29,21 @@ std::optional<QString> ChooseDataFile(QFileDialog* dialog)
     return dialog->selectedFiles().first();
 }
 
+// The numbers of a loaded record into the state, in the order they stand in
+// the record. A count above 1000 stops the load at point 1001, the points
+// before it stored.
+void TakeRecordNumbers(CalibrationState& s, const RecordBody& body)
+{
+    s.Tolerance = body.tolerance;
+    s.PointCount.SetLow(body.pointCount);
+    for (std::size_t k = 0; k < body.x.size(); ++k) {
+        s.PercentValues[static_cast<long long>(k) + 1] = body.x[k];
+        s.MeasuredValues[static_cast<long long>(k) + 1] = body.y[k];
+    }
+    if (body.pointCount > static_cast<int>(body.x.size()))
+        throw RunError::RangeCheck();
+}
+
 }  // namespace
 
 // ReadSettings: the data file's name from the first line of the settings file.
@@ -35,17 +51,16 @@ void TForm1::ReadSettings()
 {
     State.IniFileName = "tolvazen.ini";
     const SettingsLine line = DataFileNameFromSettings(State.IniFileName);
-    State.LineBuffer = line.bytes;
     const QString name = line.utf8 ? Qs(line.bytes) : FromFileBytes(line.bytes);
     Label5->SetCaption(QStringLiteral("Файл: ") + name);
     State.DataFileName = Std(name);
-    State.TempFileName = "tv.tmp";
 }
 
 // ListRecords: the record list filled from the data file.
 void TForm1::OpenDatFileClick()
 {
-    const RecordEntries entries = ListRecordEntries(State, State.DataFileName);
+    const RecordEntries entries = ListRecordEntries(State.DataFileName);
+    State.RecordCounter.SetLow(static_cast<long long>(entries.size()));
     for (std::size_t k = 1; k <= entries.size(); ++k) {
         const int row = static_cast<int>(k);
         StringGrid2->SetCells(0, row, QString::number(row));
@@ -62,10 +77,14 @@ void TForm1::StringGrid2SelectCell(int, int row, bool&)
 void TForm1::LoadRecord(long long n)
 {
     State.SelectedRecord = n;
-    const RecordReadings readings = ReadRecord(State, State.DataFileName, n);
-    for (std::size_t k = 0; k < readings.lines.size(); ++k)
-        StringGrid3->SetCells(0, static_cast<int>(k) + 1, FromFileBytes(readings.lines[k]));
-    StringGrid3->SetRowCount(readings.rowCount);
+    const LoadedRecord record = ReadRecord(State.DataFileName, n);
+    State.RecordCounter.SetLow(record.markers);
+    if (record.found)
+        TakeRecordNumbers(State, record.body);
+    const std::vector<std::string>& readings = record.body.readings;
+    for (std::size_t k = 0; k < readings.size(); ++k)
+        StringGrid3->SetCells(0, static_cast<int>(k) + 1, FromFileBytes(readings[k]));
+    StringGrid3->SetRowCount(record.body.ReadingRows());
 
     Edit1->SetText(QString::number(State.PointCount));
     State.ActiveCount = State.PointCount;
@@ -85,7 +104,15 @@ void TForm1::StringGrid2KeyDown(std::uint16_t& key, Qt::KeyboardModifiers)
 {
     if (key != VK_DELETE)
         return;
-    DeleteRecordLines(State.DataFileName, State.SelectedRecord);
+    const bool deleted =
+        ListedWhenUnconfirmed(*this, [&] { return DeleteRecordLines(State.DataFileName, State.SelectedRecord); });
+    if (!deleted && QFileInfo::exists(Qs(State.DataFileName))) {
+        OpenDatFileClick();
+        throw ProgramMessage(Std(QStringLiteral("Запись %1 не удалена: файл данных %2 не удалось прочитать или "
+                                                "переписать. Файл не изменен.")
+                                     .arg(static_cast<long long>(State.SelectedRecord))
+                                     .arg(Qs(State.DataFileName))));
+    }
     OpenDatFileClick();
     LoadRecord(State.SelectedRecord);
 }
@@ -99,8 +126,10 @@ void TForm1::SaveChoiceClick()
         readings.push_back(FileBytesOrRefuse(StringGrid3->Cells(0, r)));
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale = QLocale::system();
-    if (!AppendRecord(State.DataFileName, State, readings, RecordDateText(now.date(), locale),
-                      RecordTimeText(now.time(), locale)))
+    if (!ListedWhenUnconfirmed(*this, [&] {
+            return AppendRecord(State.DataFileName, State, readings, RecordDateText(now.date(), locale),
+                                RecordTimeText(now.time(), locale));
+        }))
         throw RunError::CannotCreateFile(State.DataFileName);
     OpenDatFileClick();
 }
@@ -109,7 +138,6 @@ void TForm1::UseChosenDataFile(const QString& path)
 {
     State.DataFileName = Std(path);
     const QString name = QFileInfo(path).fileName();
-    State.LineBuffer = Std(name);
     Label5->SetCaption(QStringLiteral("Файл ") + name);
 }
 

@@ -26,9 +26,8 @@ constexpr char kListOnce[] = "--list-once";
 void BM_ListRecords(benchmark::State& state)
 {
     const SampleFile& file = Sample(static_cast<int>(state.range(0)));
-    CalibrationState s;
     for (auto _ : state)
-        benchmark::DoNotOptimize(ListRecordEntries(s, file.Name()));
+        benchmark::DoNotOptimize(ListRecordEntries(file.Name()));
     state.counters["bytes"] = file.Bytes();
 }
 BENCHMARK(BM_ListRecords)->Arg(kSmall)->Arg(kLarge)->Unit(benchmark::kMillisecond);
@@ -36,9 +35,8 @@ BENCHMARK(BM_ListRecords)->Arg(kSmall)->Arg(kLarge)->Unit(benchmark::kMillisecon
 void BM_LoadLastRecord(benchmark::State& state)
 {
     const SampleFile& file = Sample(static_cast<int>(state.range(0)));
-    CalibrationState s;
     for (auto _ : state)
-        benchmark::DoNotOptimize(ReadRecord(s, file.Name(), file.Records()));
+        benchmark::DoNotOptimize(ReadRecord(file.Name(), file.Records()));
 }
 BENCHMARK(BM_LoadLastRecord)->Arg(kSmall)->Arg(kLarge)->Unit(benchmark::kMillisecond);
 
@@ -135,8 +133,7 @@ BENCHMARK(BM_FirstListInFreshProcess)->Arg(kSmall)->Arg(kLarge)->UseManualTime()
 int main(int argc, char** argv)
 {
     if (argc == 4 && std::strcmp(argv[1], kListOnce) == 0) {
-        CalibrationState s;
-        const bool listed = !ListRecordEntries(s, argv[2]).empty();
+        const bool listed = !ListRecordEntries(argv[2]).empty();
         std::ofstream(argv[3]) << PeakKilobytesOfThisProcess();
         return listed ? 0 : 1;
     }

@@ -1,3 +1,6 @@
+#include <csignal>
+#include <sys/resource.h>
+
 #include "data_folder.h"
 
 namespace {
@@ -70,6 +73,32 @@ TEST_F(RecordDeleteTest, BeforeAnyLoadOnlyThePreambleGoes)
     EXPECT_EQ(form->StringGrid2->RowCount(), 3);
     EXPECT_EQ(form->State.SelectedRecord, 0);
     EXPECT_EQ(form->Edit2->text(), QStringLiteral("0")) << "nothing new is loaded";
+}
+
+// A delete that cannot write the file (a file size limit stands for a full
+// share) says so in the program's box and lists the file as it now is.
+TEST_F(RecordDeleteTest, AFailedDeleteSaysSoAndListsTheFileAgain)
+{
+    StartWith(3);
+    ClickRecord(2);
+    Write(QStringLiteral("lab.dat"), Record(1) + Record(2) + Record(3) + Record(4));
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old {};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    const rlimit small{200, old.rlim_max};
+    {
+        ModalBoxCloser closer;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        PressDelete();
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        ASSERT_EQ(closer.Boxes().size(), 1u);
+        EXPECT_EQ(closer.Boxes()[0].caption, QStringLiteral("Error"));
+        EXPECT_EQ(closer.Boxes()[0].text,
+                  QStringLiteral("Запись 2 не удалена: файл данных lab.dat не удалось прочитать или переписать. Файл "
+                                 "не изменен."));
+    }
+    EXPECT_EQ(form->StringGrid2->RowCount(), 5) << "the record another program added is listed";
+    EXPECT_EQ(Read(QStringLiteral("lab.dat")), Record(1) + Record(2) + Record(3) + Record(4));
 }
 
 }  // namespace

@@ -30,6 +30,24 @@ TEST_F(RecordListTest, TheWorkedExampleListsAndLoads)
     EXPECT_EQ(form->Chart1->Series1.Count(), 3);
 }
 
+TEST_F(RecordListTest, ACountAbove1000StopsTheLoadAtPoint1001)
+{
+    std::string record = Cp("\r\n#\r\nДата: 05.03.2007\r\nВремя: 14:27\r\n0.3\r\n1200\r\n8\r\n");
+    for (int i = 1; i <= 1200; ++i)
+        record += std::to_string(i) + "\r\n" + std::to_string(-i) + "\r\n";
+    Start(record);
+    ModalBoxCloser closer;
+    ClickRecord(1);
+    ASSERT_EQ(closer.Boxes().size(), 1u);
+    EXPECT_EQ(closer.Boxes()[0].text, QStringLiteral("Range check error."));
+    EXPECT_EQ(form->State.PointCount, 1200);
+    EXPECT_EQ(form->State.Tolerance, 0.3);
+    EXPECT_EQ(form->State.PercentValues[1000], 1000) << "the points before it are stored";
+    EXPECT_EQ(form->State.MeasuredValues[1000], -1000);
+    EXPECT_EQ(form->Edit1->text(), QStringLiteral("2")) << "the grids and fields are not updated";
+    EXPECT_EQ(form->StringGrid3->RowCount(), 2);
+}
+
 TEST_F(RecordListTest, ACommaLocaleShowsTheTolerance)
 {
     Write(QStringLiteral("tolvazen.ini"), "lab.dat\r\n");

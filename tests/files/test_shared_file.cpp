@@ -1,9 +1,12 @@
 // Another program holding the data file.
 #include <QToolButton>
 #include <QTest>
+#include <unistd.h>
 
 #include "data_folder.h"
 #include "store/file_lock.h"
+#include "store/lock_holder.h"
+#include "ui/text_bridge.h"
 
 namespace {
 
@@ -14,20 +17,25 @@ TEST_F(SharedFileTest, WhileAnotherProgramHoldsTheFileSaveAndDeleteSaySoAndChang
     Start(ExampleRecord() + ExampleRecord());
     ClickRecord(1);
     const DataFileLock otherProgram(Std(Path(QStringLiteral("lab.dat"))));
-    const QString busy = QStringLiteral("Файл данных lab.dat занят другой программой. Команда не выполнена, файл не "
-                                        "изменен; повторите ее позже.");
+    const QString busy = QStringLiteral("Файл данных lab.dat занят другой программой (пользователь %1, компьютер %2, "
+                                        "процесс %3, с ")
+                             .arg(Qs(ThisProcess().user), Qs(ThisHost()))
+                             .arg(::getpid());
+    const QString rest = QStringLiteral("). Команда не выполнена, файл не изменен; повторите ее позже.");
     {
         ModalBoxCloser closer;
         QTest::mouseClick(form->ToolButton2, Qt::LeftButton);
         Settle();
         ASSERT_EQ(closer.Boxes().size(), 1u);
-        EXPECT_EQ(closer.Boxes()[0].text, busy);
+        EXPECT_TRUE(closer.Boxes()[0].text.startsWith(busy)) << Std(closer.Boxes()[0].text);
+        EXPECT_TRUE(closer.Boxes()[0].text.endsWith(rest)) << Std(closer.Boxes()[0].text);
     }
     {
         ModalBoxCloser closer;
         PressDelete();
         ASSERT_EQ(closer.Boxes().size(), 1u);
-        EXPECT_EQ(closer.Boxes()[0].text, busy);
+        EXPECT_TRUE(closer.Boxes()[0].text.startsWith(busy)) << Std(closer.Boxes()[0].text);
+        EXPECT_TRUE(closer.Boxes()[0].text.endsWith(rest)) << Std(closer.Boxes()[0].text);
     }
     EXPECT_EQ(form->StringGrid2->RowCount(), 3);
     EXPECT_EQ(Read(QStringLiteral("lab.dat")), ExampleRecord() + ExampleRecord());

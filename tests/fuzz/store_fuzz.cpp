@@ -99,25 +99,20 @@ void CheckCodePage(std::string_view bytes)
 void CheckRecords(std::string_view bytes)
 {
     WriteFile(bytes);
-    CalibrationState s;
-    const RecordEntries entries = ListRecordEntries(s, FileName());
+    const RecordEntries entries = ListRecordEntries(FileName());
     Require(entries.size() == ListedLineByLine(bytes));
-    Require(static_cast<std::size_t>(s.RecordCounter) == entries.size());
     for (std::size_t k = 1; k <= entries.size(); ++k)
         Require(entries.Text(k).size() <= 27);
 
     const long long beyond = LoadedLineByLine(bytes) + 1;
-    const RecordReadings none = ReadRecord(s, FileName(), beyond);
-    Require(s.RecordCounter == beyond - 1 && none.lines.empty() && none.rowCount == 2);
+    const LoadedRecord none = ReadRecord(FileName(), beyond);
+    Require(!none.found && none.markers == beyond - 1 && none.body.readings.empty() && none.body.ReadingRows() == 2);
 
     const long long last = static_cast<long long>(entries.size());
     for (const long long n : {0LL, 1LL, 2LL, last, last + 1}) {
-        try {
-            const RecordReadings readings = ReadRecord(s, FileName(), n);
-            Require(readings.rowCount == std::max<int>(2, static_cast<int>(readings.lines.size()) + 1));
-        } catch (const RunError&) {
-            // A count line above 1000 ends the load.
-        }
+        const RecordBody body = ReadRecord(FileName(), n).body;
+        Require(body.ReadingRows() == std::max<int>(2, static_cast<int>(body.readings.size()) + 1));
+        Require(body.x.size() == body.y.size() && body.x.size() <= static_cast<std::size_t>(kMaxRecordPoints));
         const ByteRange range = RecordLines(bytes, n);
         Require(range.begin <= range.end && range.end <= bytes.size());
         const auto streamed = RecordLinesInFile(FileName(), n);

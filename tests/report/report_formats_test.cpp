@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -54,7 +56,7 @@ TEST_F(ReportFiles, TheWorkedExampleAsText)
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     const QString text = QString::fromUtf8(run.out);
     EXPECT_TRUE(text.startsWith(QStringLiteral("Запись 1: 05.03.2007 14:27\nПогрешность: 0.05\n")));
-    EXPECT_TRUE(text.contains(QStringLiteral("Уравнение прямой: Y=0.050085*X+0.010962\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Уравнение прямой: Y = 0.050085·X + 0.010962\n")));
     EXPECT_TRUE(text.contains(QStringLiteral("\n   1   0  0.012       0.021         да\n"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Точек в расчете")));
     EXPECT_TRUE(text.contains(QStringLiteral("Предел обнаружения")));
@@ -160,27 +162,29 @@ TEST_F(ReportFiles, AReadingBeyondTheRangeOfADoubleKeepsItsText)
     EXPECT_TRUE(readings[1].toObject().contains("concentration"));
 }
 
-TEST_F(ReportFiles, PdfHasOnePagePerRecord)
+TEST_F(ReportFiles, PdfStartsEachRecordOnANewPage)
 {
     const QString out = Path("report.pdf");
     const ProgramRun run = RunReportProgram({"--format", "pdf", "--output", out, MixedFile()});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     QFile pdf(out);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    const QByteArray bytes = pdf.readAll();
-    EXPECT_TRUE(bytes.startsWith("%PDF-"));
-    EXPECT_EQ(bytes.count("/Type /Page\n"), 7);
+    EXPECT_TRUE(pdf.readAll().startsWith("%PDF-"));
 
-    // What a reader finds on the first two pages.
     QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {"-l", "2", "-layout", out, "-"});
+    pdftotext.start(QStringLiteral("pdftotext"), {"-layout", out, "-"});
     ASSERT_TRUE(pdftotext.waitForFinished(60000));
-    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    for (const char* expected : {"mixed.dat — Запись 1: 05.03.2007 14:27", "Уравнение прямой: Y=0.050085*X+0.010962",
+    const QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\f');
+    for (const char* expected : {"Запись 1: 05.03.2007 14:27", "Уравнение прямой: Y = 0.050085·X + 0.010962",
                                  "зеленая точка: в допуске", "красная точка: вне допуска",
-                                 "штриховка: доверительная полоса прямой, 95 %", "Предел определения", "-0.028",
-                                 "Запись 2", "Расчет невозможен: Одну точку не считаем!"})
-        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
+                                 "штриховка: доверительная полоса прямой, 95 %", "Предел определения", "-0.028"})
+        EXPECT_TRUE(pages.join('\f').contains(QString::fromUtf8(expected))) << expected;
+    int next = 1;
+    for (const QString& page : pages)
+        if (page.contains(QStringLiteral("Запись %1:").arg(next)))
+            ++next;
+    EXPECT_EQ(next, 8) << "seven records, each from the top of a page of its own";
+    EXPECT_TRUE(pages.join('\f').contains(QStringLiteral("Расчет невозможен: Одну точку не считаем!")));
 }
 
 TEST_F(ReportFiles, WrongInputEndsWithStatus2AndWritesNothing)
@@ -198,6 +202,7 @@ TEST_F(ReportFiles, WrongInputEndsWithStatus2AndWritesNothing)
         {"--output", out, "--alpha", "1.5", file},
         {"--output", out, "--blank", "1,5", file},
         {"--output", out, "--format", "xml", file},
+        {"--output", out, "--model", "cubic", file},
         {"--format", "pdf", file},
         {"--output", out},
         {"--output", out, file, file},
@@ -237,11 +242,53 @@ TEST_F(ReportFiles, AlphaAndBlankChangeTheIntervals)
     EXPECT_NEAR(blank["concentration"].toDouble(), base["concentration"].toDouble() - 0.1 / 0.0500846153846, 1e-9);
 }
 
+// The curve y = 2 + 0.5x + 0.1x² with residuals 0.01·(−1, 2, 0, −2, 1),
+// which Mandel's test rejects as a line.
+TEST_F(ReportFiles, TheModelOptionBringsInTheSecondOrderCalibration)
+{
+    const QString file = Write("curve.dat", ExampleRecord() + RecordBytes("0.05", {{"1", "2.59"}, {"2", "3.42"},
+                                                                                     {"3", "4.4"}, {"4", "5.58"},
+                                                                                     {"5", "7.01"}},
+                                                                          {"4", "10"}));
+    const auto records = [&](const char* model) {
+        return Json(RunReportProgram({"-f", "json", "--model", model, file}));
+    };
+    const QJsonArray automatic = records("auto");
+    EXPECT_FALSE(automatic[0].toObject().contains("quadratic")) << "no Mandel test for three points";
+    const QJsonObject curve = automatic[1].toObject()["quadratic"].toObject();
+    EXPECT_FALSE(automatic[1].toObject()["mandel"].toObject()["linear"].toBool());
+    EXPECT_NEAR(curve["a"].toDouble(), 2, 1e-12);
+    EXPECT_NEAR(curve["b"].toDouble(), 0.5, 1e-12);
+    EXPECT_NEAR(curve["c"].toDouble(), 0.1, 1e-12);
+    EXPECT_NEAR(curve["residual_sd"].toDouble(), std::sqrt(0.0005), 1e-12);
+    const QJsonArray readings = automatic[1].toObject()["readings"].toArray();
+    EXPECT_NEAR(readings[0].toObject()["quadratic"].toObject()["concentration"].toDouble(),
+                (-5 + std::sqrt(105.0)) / 2, 1e-12);
+    EXPECT_EQ(readings[1].toObject()["quadratic"].toObject()["root"].toString(), QStringLiteral("out_of_range"));
+    EXPECT_FALSE(records("linear")[1].toObject().contains("quadratic"));
+    EXPECT_TRUE(records("quadratic")[0].toObject()["quadratic"].toObject().contains("c"));
+    EXPECT_FALSE(records("quadratic")[0].toObject()["quadratic"].toObject().contains("residual_sd"))
+        << "three points leave no degree of freedom";
+
+    const QList<QByteArray> rows = RunReportProgram({"-f", "csv", file}).out.split('\n');
+    ASSERT_EQ(rows.size(), 6) << "the header, two readings of each record, the empty end";
+    EXPECT_TRUE(rows[0].contains(",quadratic_a,quadratic_b,quadratic_c,quadratic_concentration,quadratic_low,"
+                                 "quadratic_high,error\r"));
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(rows[i].count(','), 19) << rows[i].toStdString();
+    EXPECT_TRUE(rows[3].startsWith("2,")) << rows[3].toStdString();
+    EXPECT_TRUE(rows[3].contains(",Y=1.1*X+1.3,")) << rows[3].toStdString();
+    const QString text = QString::fromUtf8(RunReportProgram({file}).out);
+    EXPECT_TRUE(text.contains(QStringLiteral("Функция второй степени (ISO 8466-2): Y = 2 + 0.5·X + 0.1·X²\n")))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("нет корня в рабочем диапазоне")));
+}
+
 TEST_F(ReportFiles, HelpVersionAndNoRecords)
 {
     const ProgramRun help = RunReportProgram({"--help"});
     EXPECT_EQ(help.status, 0);
-    for (const char* option : {"--record", "--format", "--output", "--alpha", "--blank", "DATAFILE"})
+    for (const char* option : {"--record", "--format", "--output", "--alpha", "--blank", "--model", "DATAFILE"})
         EXPECT_TRUE(help.out.contains(option)) << option;
     EXPECT_TRUE(RunReportProgram({"--version"}).out.startsWith("tolvazen-report "));
     const QString empty = Write("empty.dat", "");

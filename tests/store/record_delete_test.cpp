@@ -57,13 +57,12 @@ TEST(RecordDelete, RecordsAfterItMoveUpAndStillList)
     TempDir dir;
     const auto file = dir.Write("data.dat", ThreeRecords());
     ASSERT_TRUE(DeleteRecordLines(file, 1));
-    CalibrationState s;
-    const auto entries = ListRecordEntries(s, file);
+    const auto entries = ListRecordEntries(file);
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries.Text(1), "06.03.2007  10:00");
     ASSERT_TRUE(DeleteRecordLines(file, 2));
     ASSERT_TRUE(DeleteRecordLines(file, 1));
-    EXPECT_TRUE(ListRecordEntries(s, file).empty());
+    EXPECT_TRUE(ListRecordEntries(file).empty());
     EXPECT_EQ(Slurp(file), kPreamble + "\r\n");
 }
 

@@ -24,19 +24,17 @@ TEST(RecordEdges, EmptyReadingCutsTheReadings)
 {
     TempDir dir;
     const auto file = dir.Write("d.dat", Record("01.01.2020", {1, 2}, {"0.5", "", "0.7"}));
-    CalibrationState s;
-    const auto readings = ReadRecord(s, file, 1);
-    EXPECT_EQ(readings.lines, std::vector<std::string>{"0.5"});
-    EXPECT_EQ(readings.rowCount, 2);
+    const RecordBody r = ReadRecord(file, 1).body;
+    EXPECT_EQ(r.readings, std::vector<std::string>{"0.5"});
+    EXPECT_EQ(r.ReadingRows(), 2);
 }
 
 TEST(RecordEdges, ReadingStartingWithMarkerIsAFurtherRecord)
 {
     TempDir dir;
     const auto file = dir.Write("d.dat", Record("01.01.2020", {1, 2}, {"0.5", "#1", "x"}));
-    CalibrationState s;
-    EXPECT_EQ(ListRecordEntries(s, file).size(), 2u);
-    EXPECT_EQ(ReadRecord(s, file, 1).lines, std::vector<std::string>{"0.5"});
+    EXPECT_EQ(ListRecordEntries(file).size(), 2u);
+    EXPECT_EQ(ReadRecord(file, 1).body.readings, std::vector<std::string>{"0.5"});
 }
 
 TEST(RecordEdges, TwoMarkersInARow)
@@ -45,14 +43,12 @@ TEST(RecordEdges, TwoMarkersInARow)
     // counts both.
     TempDir dir;
     const auto file = dir.Write("d.dat", "\r\n#\r\n" + Record("02.02.2020", {3, 4}, {"0.9"}));
-    CalibrationState s;
-    const auto entries = ListRecordEntries(s, file);
+    const auto entries = ListRecordEntries(file);
     ASSERT_EQ(entries.size(), 1u);
-    EXPECT_EQ(s.RecordCounter, 1);
-    const auto readings = ReadRecord(s, file, 2);
-    EXPECT_EQ(s.PointCount, 1);
-    EXPECT_DOUBLE_EQ(s.PercentValues[1], 3);
-    EXPECT_EQ(readings.lines, std::vector<std::string>{"0.9"});
+    const RecordBody r = ReadRecord(file, 2).body;
+    EXPECT_EQ(r.pointCount, 1);
+    EXPECT_EQ(r.x, std::vector<double>{3});
+    EXPECT_EQ(r.readings, std::vector<std::string>{"0.9"});
 }
 
 TEST(RecordEdges, HandEditedRecordWithWordsAndBlankLinesLoadsTheSameNumbers)
@@ -60,16 +56,13 @@ TEST(RecordEdges, HandEditedRecordWithWordsAndBlankLinesLoadsTheSameNumbers)
     TempDir dir;
     const auto file = dir.Write("d.dat", Cp("junk\r\n  #x\r\nДата: 03.03.2021\r\nВремя: 10:00\r\n\r\n  \t 0.2 допуск\r\n\r\n"
                                             "2 точки\r\n\r\n8 и ещё\r\n1.5 a\r\n\r\n   2.5 b\r\n3e0 c\r\n4 d\r\n0.1\r\n"));
-    CalibrationState s;
-    const auto readings = ReadRecord(s, file, 1);
-    EXPECT_DOUBLE_EQ(s.Tolerance, 0.2);
-    ASSERT_EQ(s.PointCount, 2);
-    EXPECT_DOUBLE_EQ(s.PercentValues[1], 1.5);
-    EXPECT_DOUBLE_EQ(s.MeasuredValues[1], 2.5);
-    EXPECT_DOUBLE_EQ(s.PercentValues[2], 3);
-    EXPECT_DOUBLE_EQ(s.MeasuredValues[2], 4);
-    EXPECT_EQ(readings.lines, std::vector<std::string>{"0.1"});
-    EXPECT_EQ(ListRecordEntries(s, file).Text(1), "03.03.2021  10:00");
+    const RecordBody r = ReadRecord(file, 1).body;
+    EXPECT_DOUBLE_EQ(r.tolerance, 0.2);
+    ASSERT_EQ(r.pointCount, 2);
+    EXPECT_EQ(r.x, (std::vector<double>{1.5, 3}));
+    EXPECT_EQ(r.y, (std::vector<double>{2.5, 4}));
+    EXPECT_EQ(r.readings, std::vector<std::string>{"0.1"});
+    EXPECT_EQ(ListRecordEntries(file).Text(1), "03.03.2021  10:00");
 }
 
 TEST(RecordEdges, CountAboveThePairsTakesTheNextTokens)
@@ -81,13 +74,12 @@ TEST(RecordEdges, CountAboveThePairsTakesTheNextTokens)
     std::string first = Record("01.01.2020", {1, 2}, {"0.5"});
     first.replace(first.find("1\r\n8"), 1, "2");
     const auto file = dir.Write("d.dat", first + Record("02.02.2020", {7, 8}, {}));
-    CalibrationState s;
-    const auto readings = ReadRecord(s, file, 1);
-    EXPECT_EQ(s.PointCount, 2);
-    EXPECT_DOUBLE_EQ(s.PercentValues[2], 0.5);
-    EXPECT_DOUBLE_EQ(s.MeasuredValues[2], 0);
-    ASSERT_FALSE(readings.lines.empty());
-    EXPECT_EQ(readings.lines.front(), Cp("Дата: 02.02.2020"));
+    const RecordBody r = ReadRecord(file, 1).body;
+    EXPECT_EQ(r.pointCount, 2);
+    EXPECT_EQ(r.x, (std::vector<double>{1, 0.5}));
+    EXPECT_EQ(r.y, (std::vector<double>{2, 0}));
+    ASSERT_FALSE(r.readings.empty());
+    EXPECT_EQ(r.readings.front(), Cp("Дата: 02.02.2020"));
 }
 
 TEST(RecordEdges, MissingRecordChangesNoPoint)
@@ -95,20 +87,16 @@ TEST(RecordEdges, MissingRecordChangesNoPoint)
     TempDir dir;
     const auto file = dir.Write("d.dat", ExampleRecordBytes());
     for (long long n : {0LL, 2LL, -1LL}) {
-        CalibrationState s;
-        s.Tolerance = 7;
-        s.PointCount = 5;
-        const auto readings = ReadRecord(s, file, n);
-        EXPECT_EQ(s.Tolerance, 7);
-        EXPECT_EQ(s.PointCount, 5);
-        EXPECT_EQ(s.RecordCounter, 1);
-        EXPECT_TRUE(readings.lines.empty());
-        EXPECT_EQ(readings.rowCount, 2);
+        const LoadedRecord record = ReadRecord(file, n);
+        EXPECT_FALSE(record.found);
+        EXPECT_EQ(record.markers, 1);
+        EXPECT_TRUE(record.body.readings.empty());
+        EXPECT_EQ(record.body.ReadingRows(), 2);
     }
-    CalibrationState s;
-    EXPECT_EQ(ReadRecord(s, dir.File("missing.dat"), 1).rowCount, 2);
-    EXPECT_TRUE(ListRecordEntries(s, dir.File("missing.dat")).empty());
-    EXPECT_TRUE(ListRecordEntries(s, "").empty());
+    EXPECT_FALSE(ReadRecord(dir.File("missing.dat"), 1).found);
+    EXPECT_EQ(ReadRecord(dir.File("missing.dat"), 1).body.ReadingRows(), 2);
+    EXPECT_TRUE(ListRecordEntries(dir.File("missing.dat")).empty());
+    EXPECT_TRUE(ListRecordEntries("").empty());
 }
 
 TEST(RecordEdges, FirstLineIsTestedAsItStandsByTheLoad)
@@ -116,36 +104,33 @@ TEST(RecordEdges, FirstLineIsTestedAsItStandsByTheLoad)
     // "  #" as first line counts for the list but not for the load.
     TempDir dir;
     const auto file = dir.Write("d.dat", "  #\r\nd\r\nt\r\n" + Record("01.01.2020", {1, 2}, {}));
-    CalibrationState s;
-    EXPECT_EQ(ListRecordEntries(s, file).size(), 2u);
-    ReadRecord(s, file, 1);
-    EXPECT_DOUBLE_EQ(s.PercentValues[1], 1);
+    EXPECT_EQ(ListRecordEntries(file).size(), 2u);
+    EXPECT_EQ(ReadRecord(file, 1).body.x, std::vector<double>{1});
 }
 
-TEST(RecordEdges, CountAbove1000RaisesTheRangeErrorAtPoint1001)
+TEST(RecordEdges, CountAbove1000KeepsTheFirst1000PointsAndNoReadings)
 {
     TempDir dir;
     std::string text = "#\r\nd\r\nt\r\n0.3\r\n1200\r\n8\r\n";
     for (int i = 1; i <= 1200; ++i)
         text += std::to_string(i) + "\r\n" + std::to_string(-i) + "\r\n";
-    const auto file = dir.Write("d.dat", text);
-    CalibrationState s;
-    EXPECT_THROW(ReadRecord(s, file, 1), RunError);
-    EXPECT_EQ(s.PointCount, 1200);
-    EXPECT_DOUBLE_EQ(s.Tolerance, 0.3);
-    EXPECT_DOUBLE_EQ(s.PercentValues[1000], 1000);
-    EXPECT_DOUBLE_EQ(s.MeasuredValues[1000], -1000);
+    const RecordBody r = ReadRecord(dir.Write("d.dat", text), 1).body;
+    EXPECT_EQ(r.pointCount, 1200);
+    EXPECT_DOUBLE_EQ(r.tolerance, 0.3);
+    ASSERT_EQ(r.x.size(), 1000u);
+    EXPECT_DOUBLE_EQ(r.x[999], 1000);
+    EXPECT_DOUBLE_EQ(r.y[999], -1000);
+    EXPECT_TRUE(r.readings.empty());
 }
 
 TEST(RecordEdges, CountsKeepTheirLow16Bits)
 {
     TempDir dir;
     const auto file = dir.Write("d.dat", "#\r\nd\r\nt\r\n0.3\r\n65537\r\n65544\r\n4\r\n5\r\n");
-    CalibrationState s;
-    ReadRecord(s, file, 1);
-    EXPECT_EQ(s.PointCount, 1);
-    EXPECT_EQ(s.StoredDecimals, 8);
-    EXPECT_DOUBLE_EQ(s.MeasuredValues[1], 5);
+    const RecordBody r = ReadRecord(file, 1).body;
+    EXPECT_EQ(r.pointCount, 1);
+    EXPECT_EQ(r.storedDecimals, 8);
+    EXPECT_EQ(r.y, std::vector<double>{5});
 }
 
 TEST(RecordEdges, ListCutsAndPadsTheFields)
@@ -155,8 +140,7 @@ TEST(RecordEdges, ListCutsAndPadsTheFields)
                                             "#\r\nДата: 05.03.202007\r\nВремя: 14:27 extra\r\n"
                                             "#\r\nДата\r\n\r\n"
                                             "#\r\nДата: 05.03.2007"));
-    CalibrationState s;
-    const auto entries = ListRecordEntries(s, file);
+    const auto entries = ListRecordEntries(file);
     ASSERT_EQ(entries.size(), 4u);
     EXPECT_EQ(entries.Text(1), "    5.3.2007  9:05:");
     EXPECT_EQ(entries.Text(2), "05.03.2020  14:27");

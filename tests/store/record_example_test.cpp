@@ -30,34 +30,24 @@ TEST(RecordExample, AppendsTheFifteenLinesByteForByte)
 TEST(RecordExample, ListsAsDateTwoBlanksAndTime)
 {
     TempDir dir;
-    CalibrationState s;
-    const auto entries = ListRecordEntries(s, dir.Write("data.dat", ExampleRecordBytes()));
+    const auto entries = ListRecordEntries(dir.Write("data.dat", ExampleRecordBytes()));
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries.Text(1), "05.03.2007  14:27");
-    EXPECT_EQ(s.RecordCounter, 1);
-    EXPECT_EQ(s.DateText, "05.03.2007");
-    EXPECT_EQ(s.TimeText, " 14:27");
 }
 
 TEST(RecordExample, LoadsThreePointsRenumbered)
 {
     TempDir dir;
-    CalibrationState s;
-    s.PercentValues[4] = 99;
-    const auto readings = ReadRecord(s, dir.Write("data.dat", ExampleRecordBytes()), 1);
-    EXPECT_EQ(s.RecordCounter, 1);
-    EXPECT_EQ(s.PointCount, 3);
-    EXPECT_EQ(s.StoredDecimals, 8);
-    EXPECT_DOUBLE_EQ(s.Tolerance, 0.05);
-    const double x[] = {0, 5, 20};
-    const double y[] = {0.012, 0.26, 1.013};
-    for (int i = 1; i <= 3; ++i) {
-        EXPECT_DOUBLE_EQ(s.PercentValues[i], x[i - 1]);
-        EXPECT_DOUBLE_EQ(s.MeasuredValues[i], y[i - 1]);
-    }
-    EXPECT_EQ(s.PercentValues[4], 99);
-    EXPECT_EQ(readings.lines, kReadings);
-    EXPECT_EQ(readings.rowCount, 3);
+    const LoadedRecord record = ReadRecord(dir.Write("data.dat", ExampleRecordBytes()), 1);
+    EXPECT_EQ(record.markers, 1);
+    const RecordBody& r = record.body;
+    EXPECT_EQ(r.pointCount, 3);
+    EXPECT_EQ(r.storedDecimals, 8);
+    EXPECT_DOUBLE_EQ(r.tolerance, 0.05);
+    EXPECT_EQ(r.x, (std::vector<double>{0, 5, 20}));
+    EXPECT_EQ(r.y, (std::vector<double>{0.012, 0.26, 1.013}));
+    EXPECT_EQ(r.readings, kReadings);
+    EXPECT_EQ(r.ReadingRows(), 3);
 }
 
 TEST(RecordExample, AppendCreatesAMissingFile)
@@ -67,8 +57,7 @@ TEST(RecordExample, AppendCreatesAMissingFile)
     ASSERT_TRUE(AppendExample(file));
     EXPECT_EQ(Slurp(file), ExampleRecordBytes());
     ASSERT_TRUE(AppendExample(file));
-    CalibrationState s;
-    EXPECT_EQ(ListRecordEntries(s, file).size(), 2u);
+    EXPECT_EQ(ListRecordEntries(file).size(), 2u);
 }
 
 TEST(RecordExample, AppendThroughADanglingLinkCreatesItsTarget)
@@ -118,12 +107,11 @@ TEST(RecordExample, AppendAfterALastLineWithoutLineEnd)
     const std::string file = dir.Write("data.dat", first);
     ASSERT_TRUE(AppendExample(file));
     EXPECT_EQ(Slurp(file), first + ExampleRecordBytes());
-    CalibrationState s;
-    EXPECT_EQ(ListRecordEntries(s, file).size(), 2u);
+    EXPECT_EQ(ListRecordEntries(file).size(), 2u);
     for (int n = 1; n <= 2; ++n) {
-        const auto readings = ReadRecord(s, file, n);
-        EXPECT_EQ(readings.lines, kReadings);
-        EXPECT_EQ(s.PointCount, 3);
+        const RecordBody r = ReadRecord(file, n).body;
+        EXPECT_EQ(r.readings, kReadings);
+        EXPECT_EQ(r.pointCount, 3);
     }
 }
 

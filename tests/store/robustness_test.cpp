@@ -77,18 +77,13 @@ void Mutate(Random& random, std::string& bytes)
 void Exercise(Random& random, const TempDir& dir, const std::string& bytes)
 {
     const std::string file = dir.Write("fuzz.dat", bytes);
-    CalibrationState s;
-    const auto entries = ListRecordEntries(s, file);
-    ASSERT_EQ(s.RecordCounter, static_cast<int>(entries.size()));
+    const auto entries = ListRecordEntries(file);
     for (long long n = 0;; ++n) {
-        try {
-            const auto readings = ReadRecord(s, file, n);
-            ASSERT_GE(readings.rowCount, 2);
-            ASSERT_EQ(readings.rowCount, std::max<int>(2, static_cast<int>(readings.lines.size()) + 1));
-        } catch (const RunError& e) {
-            ASSERT_STREQ(e.what(), "Range check error");
-        }
-        if (n > 0 && s.RecordCounter != n)
+        const LoadedRecord record = ReadRecord(file, n);
+        ASSERT_EQ(record.found, n > 0 && record.markers == n);
+        ASSERT_EQ(record.body.ReadingRows(), std::max<int>(2, static_cast<int>(record.body.readings.size()) + 1));
+        ASSERT_EQ(record.body.x.size(), static_cast<std::size_t>(std::min(record.body.pointCount, kMaxRecordPoints)));
+        if (n > 0 && !record.found)
             break;
     }
     const long long k = Uniform(random, 0, static_cast<int>(entries.size()) + 1);
@@ -114,19 +109,18 @@ TEST(Robustness, ValidFilesDeleteExactlyOneRecord)
             bytes += records.back().bytes;
         }
         const std::string file = dir.Write("valid.dat", bytes);
-        CalibrationState s;
-        ASSERT_EQ(ListRecordEntries(s, file).size(), records.size());
+        ASSERT_EQ(ListRecordEntries(file).size(), records.size());
         for (std::size_t i = 0; i < records.size(); ++i) {
-            const auto readings = ReadRecord(s, file, static_cast<long long>(i + 1));
-            ASSERT_EQ(readings.lines, records[i].readings);
-            ASSERT_EQ(s.PointCount, records[i].state.ActiveCount);
-            ASSERT_DOUBLE_EQ(s.Tolerance, records[i].state.Tolerance);
+            const RecordBody r = ReadRecord(file, static_cast<long long>(i + 1)).body;
+            ASSERT_EQ(r.readings, records[i].readings);
+            ASSERT_EQ(r.pointCount, records[i].state.ActiveCount);
+            ASSERT_DOUBLE_EQ(r.tolerance, records[i].state.Tolerance);
             const CalibrationState& w = records[i].state;
-            for (int from = 1, to = 1; from <= w.PointCount; ++from) {
+            for (int from = 1, to = 0; from <= w.PointCount; ++from) {
                 if (w.PointExcluded[from] == 'y')
                     continue;
-                ASSERT_NEAR(s.PercentValues[to], w.PercentValues[from], 5e-9);
-                ASSERT_EQ(s.MeasuredValues[to++], w.MeasuredValues[from]);
+                ASSERT_NEAR(r.x[to], w.PercentValues[from], 5e-9);
+                ASSERT_EQ(r.y[to++], w.MeasuredValues[from]);
             }
         }
         const auto k = static_cast<std::size_t>(Uniform(random, 1, static_cast<int>(records.size())));
@@ -135,7 +129,7 @@ TEST(Robustness, ValidFilesDeleteExactlyOneRecord)
         const std::size_t begin = offsets[k - 1] + 2;
         const std::size_t end = k < records.size() ? offsets[k] + 2 : bytes.size();
         ASSERT_EQ(Slurp(file), std::string(bytes).erase(begin, end - begin));
-        ASSERT_EQ(ListRecordEntries(s, file).size(), records.size() - 1);
+        ASSERT_EQ(ListRecordEntries(file).size(), records.size() - 1);
     }
 }
 

@@ -37,7 +37,7 @@ std::vector<std::uint64_t> MarkersLineByLine(TextReader& reader)
 std::vector<std::uint64_t> MarkersBySearch(TextReader& reader)
 {
     std::vector<std::uint64_t> markers;
-    while (reader.SkipToMarker()) {
+    while (reader.SkipToLineStartingWith('#')) {
         markers.push_back(reader.Position());
         reader.ReadLine(0);
     }
@@ -100,7 +100,7 @@ TEST(TextStream, AMissingFileReadsAsEmpty)
     EXPECT_FALSE(r.ReadOk());
     EXPECT_TRUE(r.AtEnd());
     EXPECT_EQ(r.ReadLine(), "");
-    EXPECT_FALSE(r.SkipToMarker());
+    EXPECT_FALSE(r.SkipToLineStartingWith('#'));
     EXPECT_FALSE(TextReader::OpenFile("").ReadOk());
     TextReader folder = TextReader::OpenFile(dir.File("."));
     EXPECT_TRUE(folder.AtEnd());
@@ -144,10 +144,10 @@ TEST(TextStream, TheMarkerSearchCarriesALineAcrossTheBuffer)
     // the blanks and CR in front of the next '#' do.
     const std::string bytes = "x" + std::string(kBuffer, ' ') + "#\r" + std::string(kBuffer, ' ') + "#\r\n";
     TextReader r = TextReader::OpenFile(dir.Write("f.dat", bytes));
-    ASSERT_TRUE(r.SkipToMarker());
+    ASSERT_TRUE(r.SkipToLineStartingWith('#'));
     EXPECT_EQ(r.Position(), 2 * kBuffer + 3);
     r.ReadLine(0);
-    EXPECT_FALSE(r.SkipToMarker());
+    EXPECT_FALSE(r.SkipToLineStartingWith('#'));
 }
 
 }  // namespace

@@ -5,29 +5,16 @@
 #include <string_view>
 #include <vector>
 
-// One record of a data file as it is stored: bytes as they stand, numbers as
-// the record readers take them.
-struct StoredRecord {
+#include "record_format.h"
+
+// One record of a data file as it is stored, with its number.
+struct StoredRecord : RecordBody {
     int number = 0;
-    // The date and time fields as the record list shows them (Windows-1251).
-    std::string dateText;
-    std::string timeText;
-    double tolerance = 0;
-    // The low 16 bits of the count line.
-    int pointCount = 0;
-    // X and Y of points 1..pointCount; empty when the count is above 1000.
-    std::vector<double> x;
-    std::vector<double> y;
-    // The reading lines after the last Y line.
-    std::vector<std::string> readings;
 };
 
 // Reads the records of a data file in file order, in one pass through a
-// buffer that holds little more than the record at hand, with the rules of
-// the record readers: a record starts at each line that begins with '#' (the
-// first line tested as it stands, later lines after skipped blanks), byte 26
-// ends the text, and the numbers, points and readings of a record follow its
-// marker line as the reader of a single record takes them.
+// buffer that holds little more than the record at hand, numbered and read
+// as the load of a single record numbers and reads them (record_format.h).
 class RecordStream {
 public:
     explicit RecordStream(const std::string& fileName);

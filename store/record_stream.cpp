@@ -1,10 +1,9 @@
-#include "report/record_stream.h"
+#include "record_stream.h"
 
 #include <cstring>
 #include <string_view>
 
-#include "store/record_list.h"
-#include "store/text_reader.h"
+#include "text_reader.h"
 
 namespace {
 
@@ -12,20 +11,6 @@ constexpr std::size_t kChunk = 1 << 20;
 // The first view of a record; widened while the record goes on past it.
 constexpr std::size_t kWindow = 4096;
 constexpr char kCtrlZ = 26;
-constexpr int kMaxPoints = 1000;
-bool IsMarker(std::string_view line) { return !line.empty() && line.front() == '#'; }
-
-void ReadReadingLines(TextReader& reader, std::vector<std::string>& readings)
-{
-    for (;;) {
-        const std::string_view line = reader.ReadLine();
-        if (line.empty() || IsMarker(line))
-            return;
-        readings.emplace_back(line);
-        if (reader.AtEnd())
-            return;
-    }
-}
 
 }  // namespace
 
@@ -82,15 +67,14 @@ bool RecordStream::FindMarker()
         TextReader reader(View());
         bool found = false;
         std::size_t passed = 0;
-        for (;;) {
-            if (!firstLine_ && reader.SkipBlanks())
-                break;
+        while (!reader.AtEnd()) {
             const std::size_t lineStart = reader.Position();
-            const std::string_view line = reader.ReadLine();
+            const bool marker = AtMarkerLine(reader, firstLine_);
+            reader.ReadLine(0);
             if (reader.AtEnd() && !AtEndOfText())
                 break;
             firstLine_ = false;
-            if (IsMarker(line)) {
+            if (marker) {
                 passed = lineStart;
                 found = true;
                 break;
@@ -109,21 +93,9 @@ bool RecordStream::ParseAtMarker(StoredRecord& record)
 {
     for (;;) {
         TextReader reader(View());
-        record = StoredRecord{};
-        reader.ReadLine();
+        reader.ReadLine(0);
         const std::size_t afterMarker = reader.Position();
-        record.dateText = RecordDateField(reader.ReadLine());
-        record.timeText = RecordTimeField(reader.ReadLine());
-        record.tolerance = reader.ReadRealLine();
-        record.pointCount = static_cast<std::uint16_t>(reader.ReadIntegerLine());
-        reader.ReadIntegerLine();
-        if (record.pointCount <= kMaxPoints) {
-            for (int i = 0; i < record.pointCount; ++i) {
-                record.x.push_back(reader.ReadRealLine());
-                record.y.push_back(reader.ReadRealLine());
-            }
-            ReadReadingLines(reader, record.readings);
-        }
+        static_cast<RecordBody&>(record) = ReadRecordBody(reader);
         if (!reader.AtEnd() || !More()) {
             scan_ += afterMarker;
             window_ = kWindow;
