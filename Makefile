@@ -15,6 +15,7 @@ build: configure
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	cd $(BUILD)/sanitized && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 run: build
 	@DATA_DIR="$(DATA_DIR)" scripts/run-tolvazen $(BUILD)/tolvazen
