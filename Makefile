@@ -18,13 +18,18 @@ test: build
 	cd $(BUILD)/sanitized && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 run: build
-	@DATA_DIR="$(DATA_DIR)" scripts/run-tolvazen $(BUILD)/tolvazen
+	@TOLVAZEN_WINDOW="$(abspath $(BUILD))/tolvazen" app/tolvazen-launcher $(if $(DATA_DIR),"$(DATA_DIR)")
 
 bench: build
 	@for b in $(BUILD)/bench/*/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
 
 package: build
 	cd $(BUILD) && cpack -G DEB
+
+# Installs the package in a fresh Debian 12 root and uses it there as a new user.
+.PHONY: package-check
+package-check: build
+	tests/package/clean_system_check $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(BUILD).configure.log

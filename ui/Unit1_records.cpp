@@ -59,13 +59,12 @@ void TForm1::ReadSettings()
 // ListRecords: the record list filled from the data file.
 void TForm1::OpenDatFileClick()
 {
-    const RecordEntries entries = ListRecordEntries(State.DataFileName);
-    State.RecordCounter.SetLow(static_cast<long long>(entries.size()));
-    for (std::size_t k = 1; k <= entries.size(); ++k) {
-        const int row = static_cast<int>(k);
-        StringGrid2->SetCells(0, row, QString::number(row));
-        StringGrid2->SetCells(1, row, FromFileBytes(entries.Text(k)));
-    }
+    auto entries = std::make_shared<const RecordEntries>(ListRecordEntries(State.DataFileName));
+    State.RecordCounter.SetLow(static_cast<long long>(entries->size()));
+    // The rows' texts are made when they are shown, from the entries' block.
+    StringGrid2->SetRowSource(static_cast<int>(entries->size()), [entries](int col, int row) {
+        return col == 0 ? QString::number(row) : FromFileBytes(entries->Text(static_cast<std::size_t>(row)));
+    });
     StringGrid2->SetRowCount(State.RecordCounter + 1);
 }
 

@@ -9,7 +9,22 @@ GridCells::GridCells(int colCount, int rowCount, int fixedCols, bool editable, Q
 QString GridCells::Text(int col, int row) const
 {
     const auto it = texts_.find(Key(col, row));
-    return it == texts_.end() ? QString() : it->second;
+    if (it != texts_.end())
+        return it->second;
+    return row >= 1 && row <= sourceRows_ ? source_(col, row) : QString();
+}
+
+void GridCells::SetRowSource(int rows, RowSource source)
+{
+    source_ = std::move(source);
+    sourceRows_ = rows;
+    const int shown = rowCount();
+    if (shown == 0)
+        return;
+    if (fixedCols_ > 0)
+        emit headerDataChanged(Qt::Vertical, 0, shown - 1);
+    if (columnCount() > 0)
+        emit dataChanged(index(0, 0), index(shown - 1, columnCount() - 1), {Qt::DisplayRole, Qt::EditRole});
 }
 
 void GridCells::SetText(int col, int row, const QString& text)

@@ -4,6 +4,7 @@
 #include <QString>
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <unordered_map>
 
 // The cell texts of a string grid, kept per column and row independent of the
@@ -18,6 +19,12 @@ public:
 
     QString Text(int col, int row) const;
     void SetText(int col, int row, const QString& text);
+
+    // Texts that a source gives on demand, for rows too many to keep a text
+    // of each: a cell of rows 1..rows that no text was written to shows
+    // source(col, row). A new source takes the place of the last one.
+    using RowSource = std::function<QString(int col, int row)>;
+    void SetRowSource(int rows, RowSource source);
 
     // The view shows at most this many rows: a count beyond it (which only a
     // mistyped point count can set, right before its range check fails) would
@@ -52,6 +59,8 @@ private:
     }
 
     std::unordered_map<std::uint64_t, QString> texts_;
+    RowSource source_;
+    int sourceRows_ = 0;
     int colCount_;
     int rowCount_;
     int fixedCols_;

@@ -35,6 +35,8 @@ public:
 
     QString Cells(int col, int row) const { return cells_->Text(col, row); }
     void SetCells(int col, int row, const QString& text);
+    // Rows 1..rows show the source's texts where no text was set (GridCells).
+    void SetRowSource(int rows, GridCells::RowSource source) { cells_->SetRowSource(rows, std::move(source)); }
 
     int RowCount() const { return cells_->RowCount(); }
     void SetRowCount(int count);

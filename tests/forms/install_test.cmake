@@ -8,7 +8,7 @@ if(NOT status EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${status}")
 endif()
 
-foreach(file bin/tolvazen bin/tolvazen-report share/applications/tolvazen.desktop
+foreach(file bin/tolvazen libexec/tolvazen/tolvazen bin/tolvazen-report share/applications/tolvazen.desktop
              share/icons/hicolor/32x32/apps/tolvazen.xpm share/pixmaps/tolvazen.xpm
              share/metainfo/org.tolvazen.Tolvazen.metainfo.xml
              share/man/man1/tolvazen.1.gz share/man/man1/tolvazen-report.1.gz)
@@ -16,6 +16,14 @@ foreach(file bin/tolvazen bin/tolvazen-report share/applications/tolvazen.deskto
     message(FATAL_ERROR "not installed: ${file}")
   endif()
 endforeach()
+
+# The installed command names the data folder it would use.
+execute_process(COMMAND env -u XDG_CONFIG_HOME HOME=${PREFIX}/home ${PREFIX}/bin/tolvazen --help
+                RESULT_VARIABLE status OUTPUT_VARIABLE help ERROR_VARIABLE help)
+string(FIND "${help}" "Data folder in use: ${PREFIX}/home/Documents/Tolvazen\n" at)
+if(NOT status EQUAL 0 OR at EQUAL -1)
+  message(FATAL_ERROR "tolvazen --help does not name the data folder: ${help}")
+endif()
 
 file(READ "${PREFIX}/share/applications/tolvazen.desktop" entry)
 string(FIND "${entry}" "\nCategories=Science;Education;\n" at)
