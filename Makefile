@@ -2,7 +2,7 @@ BUILD := build
 JOBS := $(shell nproc)
 MAKEFLAGS += --no-print-directory
 
-.PHONY: deps configure build test run bench package clean
+.PHONY: deps configure build test test-shares run bench package clean
 
 deps:
 	@scripts/install-deps
@@ -22,6 +22,11 @@ test: build
 test-sanitized: build
 	@cmake --build $(BUILD)/sanitized -j$(JOBS)
 	cd $(BUILD)/sanitized && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+# The data file commands on real shares (sshfs, bindfs, Samba through GVfs),
+# each server started and stopped by the script; needs root and /dev/fuse.
+test-shares: build
+	tests/shares/run-share-tests $(BUILD)/tests/shares/share_check
 
 run: build
 	@TOLVAZEN_WINDOW="$(abspath $(BUILD))/tolvazen" app/tolvazen-launcher $(if $(DATA_DIR),"$(DATA_DIR)")

@@ -97,7 +97,11 @@ void CurveReadingFields(std::string& out, const ReadingReport& reading)
 
 std::string CsvReportWriter::Text(const RecordReport& record)
 {
+    // Room for the rows a record usually gets, so that the text is not moved
+    // as it grows.
+    constexpr std::size_t kRowRoom = 256;
     std::string out;
+    out.reserve(kRowRoom * (record.readings.size() + 1));
     if (!headerWritten_) {
         out = kHeader;
         headerWritten_ = true;

@@ -158,6 +158,15 @@ void AddStatistics(Members& m, const CalibrationStatistics& st)
     }
 }
 
+std::string ExcludedPointObject(const ExcludedPointReport& point)
+{
+    Members m;
+    m.Add("number", std::to_string(point.number));
+    m.Number("x", point.x);
+    m.Number("y", point.y);
+    return m.Close();
+}
+
 }  // namespace
 
 std::string JsonReportWriter::Text(const RecordReport& record)
@@ -167,6 +176,14 @@ std::string JsonReportWriter::Text(const RecordReport& record)
     m.Text("date", record.date);
     m.Text("time", record.time);
     m.Number("tolerance", record.tolerance);
+    if (record.savedBy) {
+        Members savedBy;
+        savedBy.Text("user", record.savedBy->user);
+        savedBy.Text("host", record.savedBy->host);
+        savedBy.Text("time", record.savedBy->time);
+        m.Add("saved_by", savedBy.Close());
+        m.Add("excluded_points", Array(record.savedBy->excluded, ExcludedPointObject));
+    }
     if (record.error) {
         m.Text("error", *record.error);
     } else {

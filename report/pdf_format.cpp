@@ -33,6 +33,8 @@ public:
         Painter().setFont(PageFont(kTextPixels));
         Line(QStringLiteral("Файл данных: ") + facts_.fileName + QStringLiteral(", SHA-256 ") + facts_.sha256);
         Line(QStringLiteral("Погрешность: ") + Q(ShortNumber(record.tolerance)));
+        for (const std::string& line : SavedByLines(record))
+            Line(Q(line));
         if (record.error) {
             Line(Q(FitErrorText(record)));
             Signatures();

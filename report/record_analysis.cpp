@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 
 #include "core/fit.h"
 #include "core/number_text.h"
@@ -25,6 +26,18 @@ int ShortestDigits(double value)
     return static_cast<int>(std::count_if(text, std::find(text, end, 'e'), [](char c) { return c >= '0' && c <= '9'; }));
 }
 
+// True when the value is a decimal with at most eight places and at most
+// kGridPrecision digits, as a data file writes its numbers: the quotient of
+// such an integer by 10^8 rounds to the value exactly when the decimal does,
+// so that its shortest text has no more digits than that integer.
+bool IsShortDecimal(double value)
+{
+    constexpr double kScale = 1e8;
+    constexpr double kDigitsLimit = 1e15;
+    const double scaled = std::nearbyint(value * kScale);
+    return std::fabs(scaled) < kDigitsLimit && scaled / kScale == value;
+}
+
 // A value whose shortest text has no more digits than the grid shows comes
 // back as it is: the grid's text is that text, padded with zeros, since the
 // 15-digit decimals lie further apart than a double's rounding. Most values
@@ -32,7 +45,7 @@ int ShortestDigits(double value)
 // written and read back as the window does.
 double AsShownInGrid(double value)
 {
-    if (value != 0 && ShortestDigits(value) <= kGridPrecision)
+    if (value != 0 && (IsShortDecimal(value) || ShortestDigits(value) <= kGridPrecision))
         return value;
     return StoreReal(ParseNumberOrThrow(FormatGeneral(value, kGridPrecision, kSeparator), kSeparator));
 }

@@ -8,6 +8,7 @@
 #include "core/calibration_statistics.h"
 #include "core/fit.h"
 #include "core/quadratic_calibration.h"
+#include "report/saved_records.h"
 #include "store/record_stream.h"
 
 struct PointReport {
@@ -47,6 +48,8 @@ struct RecordReport {
     std::vector<ReadingReport> readings;
     // The second-order calibration, when the settings ask for it.
     std::optional<QuadraticCalibration> quadratic;
+    // Who saved the record, when the history beside the file says so.
+    std::optional<SavedByReport> savedBy;
 };
 
 // Which calibration functions a record is reported with: the line alone, the

@@ -86,6 +86,7 @@ WriteFailure WriteRecords(const ReportOptions& options, const std::vector<bool>&
                           ReportWriter& writer)
 {
     RecordAnalyser analyser(options.settings);
+    const SavedRecords saved(options.dataFile);
     ProgressLine progress(total);
     RecordStream stream(options.dataFile);
     if (!stream.IsOpen())
@@ -96,7 +97,9 @@ WriteFailure WriteRecords(const ReportOptions& options, const std::vector<bool>&
         const auto number = static_cast<std::size_t>(record.number);
         if (!chosen.empty() && (number >= chosen.size() || !chosen[number]))
             continue;
-        writer.Write(analyser.Analyse(record));
+        RecordReport report = analyser.Analyse(record);
+        report.savedBy = saved.Find(record);
+        writer.Write(report);
         progress.Done(++done);
     }
     if (stream.Failed())

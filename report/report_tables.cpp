@@ -47,6 +47,25 @@ std::string RecordTitle(const RecordReport& record)
     return "Запись " + std::to_string(record.number) + ": " + record.date + " " + record.time;
 }
 
+std::vector<std::string> SavedByLines(const RecordReport& record)
+{
+    if (!record.savedBy)
+        return {};
+    const SavedByReport& saved = *record.savedBy;
+    std::vector<std::string> lines{"Сохранил: " + saved.user + "@" + saved.host + ", " + saved.time};
+    if (saved.excluded.empty())
+        return lines;
+    std::string excluded = "Исключены из расчета:";
+    const char* separator = " ";
+    for (const ExcludedPointReport& point : saved.excluded) {
+        excluded += separator + ("точка " + std::to_string(point.number)) + " (X=" + ShortNumber(point.x) +
+                    ", Y=" + ShortNumber(point.y) + ")";
+        separator = ", ";
+    }
+    lines.push_back(excluded);
+    return lines;
+}
+
 std::string FitErrorText(const RecordReport& record)
 {
     return "Расчет невозможен: " + record.error.value_or(std::string());

@@ -11,6 +11,9 @@ using TableRows = std::vector<std::vector<std::string>>;
 
 // "Запись N: date time".
 std::string RecordTitle(const RecordReport& record);
+// Who saved the record and the points then switched out of its fit, when the
+// history says so: "Сохранил: user@host, time" and "Исключены из расчета: ...".
+std::vector<std::string> SavedByLines(const RecordReport& record);
 // "Расчет невозможен: reason".
 std::string FitErrorText(const RecordReport& record);
 

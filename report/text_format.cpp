@@ -20,6 +20,8 @@ std::string PlainTextReportWriter::Text(const RecordReport& record)
 {
     std::string out = RecordTitle(record) + "\n";
     out += "Погрешность: " + ShortNumber(record.tolerance) + "\n";
+    for (const std::string& line : SavedByLines(record))
+        out += line + "\n";
     if (record.error)
         return out + FitErrorText(record) + "\n\n";
     out += "Уравнение прямой: " + PrintedEquation(record) + "\n";

@@ -1,17 +1,24 @@
 #include "durable_append.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "atomic_replace.h"
 #include "file_lock.h"
 #include "posix_file.h"
+#include "whole_file.h"
 
 namespace {
 
 constexpr mode_t kNewFileMode = 0666;
+// The bytes in front of the append by which a later holder of the lock knows
+// the file again.
+constexpr std::size_t kGuardBytes = 4096;
 
 // The name a chain of symbolic links ends at, the name itself when it is no
 // link. A relative link target is taken from the link's folder.
@@ -30,8 +37,8 @@ std::string LinkTarget(std::string name)
     return name;
 }
 
-// What the file held before the append: its length, and its bytes from the
-// start of the cut window.
+// What the file held before the append: its length, and its last bytes
+// (the cut window, and the guard in front of it).
 struct OldEnd {
     // The file this append created, empty when it was there.
     std::string created;
@@ -40,10 +47,18 @@ struct OldEnd {
     std::string tail;
 };
 
+// The file's length through a read-only handle of its own: a write handle of
+// some shares (GVfs) gives the length it expects, not the server's.
+bool SizeSeenAfresh(const std::string& fileName, off_t& size)
+{
+    const UniqueFd fd(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
+    return fd && FreshSize(fd.Get(), size);
+}
+
 // Reads the old end through a read-only handle of its own; a missing file is
 // created empty (through a dangling symbolic link, the link's target, and
 // the link stays).
-bool ReadOldEnd(const std::string& fileName, std::size_t cutWindow, OldEnd& old)
+bool ReadOldEnd(const std::string& fileName, std::size_t tailLength, OldEnd& old)
 {
     UniqueFd fd(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
     if (!fd && errno == ENOENT) {
@@ -56,7 +71,7 @@ bool ReadOldEnd(const std::string& fileName, std::size_t cutWindow, OldEnd& old)
     struct stat info {};
     if (!fd || ::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode) || !FreshSize(fd.Get(), old.size))
         return false;
-    old.tailStart = old.size > static_cast<off_t>(cutWindow) ? old.size - static_cast<off_t>(cutWindow) : 0;
+    old.tailStart = old.size > static_cast<off_t>(tailLength) ? old.size - static_cast<off_t>(tailLength) : 0;
     if (!ReadToEnd(fd.Get(), old.tail, old.tailStart))
         return false;
     old.size = old.tailStart + static_cast<off_t>(old.tail.size());
@@ -64,12 +79,25 @@ bool ReadOldEnd(const std::string& fileName, std::size_t cutWindow, OldEnd& old)
 }
 
 // The old bytes from `at` and the old length back in place; true once they
-// are flushed.
-bool Restore(int fd, const OldEnd& old, off_t at)
+// are flushed and the file has its old length again.
+bool Restore(const std::string& fileName, int fd, const OldEnd& old, off_t at)
 {
-    return ::ftruncate(fd, at) == 0 &&
+    off_t size = -1;
+    return ::ftruncate(fd, at) == 0 && SizeSeenAfresh(fileName, size) && size == at &&
            WriteAllAppending(fd, std::string_view(old.tail).substr(static_cast<std::size_t>(at - old.tailStart))) &&
-           SyncOrCannot(fd);
+           SyncOrCannot(fd) && SizeSeenAfresh(fileName, size) && size == old.size;
+}
+
+// The file, still of its old length, replaced by its bytes up to `at` and
+// then `bytes`.
+bool ReplaceWithAppend(const std::string& fileName, off_t oldSize, off_t at, std::string_view bytes)
+{
+    std::optional<std::string> all = ReadWholeFile(fileName);
+    if (!all || all->size() != static_cast<std::size_t>(oldSize))
+        return false;
+    all->resize(static_cast<std::size_t>(at));
+    all->append(bytes);
+    return ReplaceFileContents(fileName, *all);
 }
 
 }  // namespace
@@ -84,19 +112,32 @@ bool AppendDurably(const std::string& fileName, std::string_view bytes, std::siz
                    DataFileLock* lock)
 {
     OldEnd old;
-    if (fileName.empty() || !ReadOldEnd(fileName, cutWindow, old))
+    if (fileName.empty() || !ReadOldEnd(fileName, cutWindow + kGuardBytes, old))
         return false;
-    const std::size_t cut = old.tail.find(cutAt);
+    const std::size_t window = std::min(cutWindow, old.tail.size());
+    const std::size_t cut = old.tail.find(cutAt, old.tail.size() - window);
     const off_t at = cut == std::string::npos ? old.size : old.tailStart + static_cast<off_t>(cut);
     const off_t newSize = at + static_cast<off_t>(bytes.size());
     UniqueFd fd(::open(fileName.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC));
     const std::string_view oldFromCut = std::string_view(old.tail).substr(static_cast<std::size_t>(at - old.tailStart));
     if (!fd || (lock && !lock->NoteInPlaceWrite(fileName, static_cast<std::uint64_t>(old.size),
-                                                 static_cast<std::uint64_t>(at), oldFromCut, bytes)))
+                                                 static_cast<std::uint64_t>(at), oldFromCut, bytes,
+                                                 std::string_view(old.tail).substr(0, static_cast<std::size_t>(at - old.tailStart)))))
         return false;
     off_t written = -1;
-    const bool appended = (at == old.size || ::ftruncate(fd.Get(), at) == 0) && WriteAllAppending(fd.Get(), bytes) &&
-                          SyncOrCannot(fd.Get()) && FreshSize(fd.Get(), written) && written == newSize;
+    if (at != old.size && !(::ftruncate(fd.Get(), at) == 0 && SizeSeenAfresh(fileName, written) && written == at)) {
+        // A share whose append handles cannot be cut (GVfs): the file is
+        // replaced whole instead.
+        if (!SizeSeenAfresh(fileName, written) || written != old.size)
+            throw WriteOutcomeUnknown(fileName);
+        fd.Reset();
+        const bool replaced = ReplaceWithAppend(fileName, old.size, at, bytes);
+        if (lock)
+            lock->Settle();
+        return replaced;
+    }
+    const bool appended = WriteAllAppending(fd.Get(), bytes) && SyncOrCannot(fd.Get()) &&
+                          SizeSeenAfresh(fileName, written) && written == newSize;
     if (appended && ::close(fd.Release()) == 0) {
         if (lock)
             lock->Settle();
@@ -106,7 +147,7 @@ bool AppendDurably(const std::string& fileName, std::string_view bytes, std::siz
     }
     if (!fd)
         fd = UniqueFd(::open(fileName.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC));
-    if (!fd || !Restore(fd.Get(), old, at))
+    if (!fd || !Restore(fileName, fd.Get(), old, at))
         throw WriteOutcomeUnknown(fileName);
     fd.Reset();
     if (lock)

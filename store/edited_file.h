@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "store/change_journal.h"
 #include "store/file_lock.h"
 
 // What became of the editor's save.
@@ -21,6 +22,9 @@ struct EditedFileSave {
 // read), written with `bytes` (WriteWholeFile). A file that another program
 // changed in the meantime is left as it is and reported Changed, with its
 // present bytes, so that the user decides; a save that then repeats with
-// those bytes as `seen` overwrites that change.
+// those bytes as `seen` overwrites that change. A `journal` writes its event
+// before the file is written; its HistoryNotWritten ends the call with the
+// file unchanged.
 EditedFileSave SaveEditedFile(const std::string& fileName, const std::optional<std::string>& seen,
-                              std::string_view bytes, std::chrono::milliseconds lockWait = kDataFileLockWait);
+                              std::string_view bytes, std::chrono::milliseconds lockWait = kDataFileLockWait,
+                              ChangeJournal* journal = nullptr);

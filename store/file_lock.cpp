@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include "atomic_replace.h"
+#include "durable_append.h"
 #include "lock_holder.h"
 #include "stray_files.h"
 #include "whole_file.h"
@@ -28,8 +29,11 @@ constexpr std::chrono::milliseconds kRetryPause{10};
 constexpr long long kStaleSeconds = 600;
 // A lock file without a holder's text, or a takeover guard, is made and
 // filled (or removed) within moments.
-constexpr long long kUnfinishedSeconds = 30;
+constexpr long long kUnfinishedSeconds = 15;
 constexpr mode_t kPermissionBits = 0666;
+// A folder that refuses a lock file this often, with no lock file in it, has
+// no room for one.
+constexpr int kRefusalsBeforeNoLockFile = 3;
 constexpr std::size_t kLockFileLimit = 1 << 16;
 
 // The tokens of the holds this process has now.
@@ -114,7 +118,7 @@ void RemoveIfUnchanged(const std::string& name, const SeenLock& seen)
 
 // The file of an unsettled in-place write given back its old bytes; true when
 // nothing is left to give back.
-bool GiveBack(const fs::path& folder, const LockHolder::InPlaceWrite& write)
+bool GiveBack(const fs::path& folder, const InPlaceWrite& write)
 {
     const std::string fileName = (folder / write.fileName).string();
     const std::optional<std::string> bytes = ReadWholeFile(fileName);
@@ -122,7 +126,9 @@ bool GiveBack(const fs::path& folder, const LockHolder::InPlaceWrite& write)
         std::error_code error;
         return !fs::exists(fileName, error) && !error;
     }
+    const std::size_t guardStart = static_cast<std::size_t>(write.at - write.guardLength);
     if (bytes->size() < write.at ||
+        BytesHash(std::string_view(*bytes).substr(guardStart, write.guardLength)) != write.guardHash ||
         (bytes->size() == write.newSize && BytesHash(std::string_view(*bytes).substr(write.at)) == write.newHash))
         return true;
     const std::string old = bytes->substr(0, static_cast<std::size_t>(write.at)) + write.oldTail;
@@ -130,8 +136,8 @@ bool GiveBack(const fs::path& folder, const LockHolder::InPlaceWrite& write)
 }
 
 // Takes over a lock file whose holder is gone: only the program that creates
-// the guard beside it may remove it, after giving back the holder's
-// unsettled write.
+// the guard beside it may remove it. The holder's unsettled write is given
+// back by the next holder.
 void TakeOver(const std::string& lockFile, const SeenLock& seen)
 {
     const std::string guard = lockFile + ".break";
@@ -144,10 +150,28 @@ void TakeOver(const std::string& lockFile, const SeenLock& seen)
     }
     WriteAllAt(fd.Get(), HolderText(ThisProcess()), 0);
     const std::optional<SeenLock> again = Look(lockFile);
-    if (again && again->text == seen.text &&
-        (!seen.holder || !seen.holder->write || GiveBack(fs::path(lockFile).parent_path(), *seen.holder->write)))
+    if (again && again->text == seen.text)
         ::unlink(lockFile.c_str());
     ::unlink(guard.c_str());
+}
+
+// "NAME.undo" beside "NAME.lock", no longer than it.
+std::string NoteName(const std::string& lockFile)
+{
+    return lockFile.substr(0, lockFile.size() - 5) + ".undo";
+}
+
+// The note of a write that its holder never settled, given back and removed;
+// false when it is there and cannot be given back.
+bool GiveBackNoted(const std::string& lockFile)
+{
+    const std::string note = NoteName(lockFile);
+    const std::optional<std::string> text = ReadWholeFile(note);
+    std::error_code error;
+    if (!text)
+        return !fs::exists(note, error);
+    const std::optional<InPlaceWrite> write = ParseInPlaceWrite(*text);
+    return (!write || GiveBack(fs::path(lockFile).parent_path(), *write)) && ::unlink(note.c_str()) == 0;
 }
 
 bool TryLock(int fd)
@@ -221,16 +245,27 @@ DataFileLock::DataFileLock(const std::string& dataFileName, std::chrono::millise
     const bool haveData = ::stat(dataFileName.c_str(), &data) == 0;
     const LockHolder me = ThisProcess();
     const std::string text = HolderText(me);
+    int refusals = 0;
     for (;;) {
         UniqueFd fd(::open(lockFile.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
                            haveData ? data.st_mode & kPermissionBits : kPermissionBits));
         if (fd) {
             if (haveData)
                 TakeOwnershipAndMode(fd.Get(), data);
-            if (!WriteAllAt(fd.Get(), text, 0)) {
+            // On a share the holder's text goes to the server at once, so that
+            // a command cut off there leaves a lock file that says whose it is.
+            const bool share = OnShare(lockFile);
+            if (!WriteAllAt(fd.Get(), text, 0) || (share && !SyncOrCannot(fd.Get()))) {
+                // The lock file is this program's: it was made new. A share
+                // that refuses the text into it (a full one, or GVfs while
+                // another program of the mount reads the name) gets another
+                // try.
                 fd.Reset();
                 ::unlink(lockFile.c_str());
-                break;
+                if (++refusals == kRefusalsBeforeNoLockFile)
+                    break;
+                std::this_thread::sleep_for(kRetryPause);
+                continue;
             }
             {
                 const std::lock_guard<std::mutex> guard(liveMutex);
@@ -239,17 +274,23 @@ DataFileLock::DataFileLock(const std::string& dataFileName, std::chrono::millise
             fd_ = std::move(fd);
             lockFile_ = lockFile;
             token_ = me.token;
-            written_ = text.size();
-            share_ = OnShare(lockFile);
+            share_ = share;
+            if (!GiveBackNoted(lockFile))
+                throw WriteOutcomeUnknown(dataFileName);
             const fs::path target(lockFile.substr(0, lockFile.size() - 5));
             RemoveStrayFiles(target.parent_path().string(), target.filename().string());
             return;
         }
-        if (errno != EEXIST)
-            break;
+        // A share that still had the name as free in its cache reports the
+        // lock file of another workstation as some other failure.
+        const bool exists = errno == EEXIST;
         const std::optional<SeenLock> seen = Look(lockFile);
-        if (!seen)
+        if (!seen) {
+            if (!exists && ++refusals == kRefusalsBeforeNoLockFile)
+                break;
             continue;
+        }
+        refusals = 0;
         if (Gone(*seen, kStaleSeconds)) {
             TakeOver(lockFile, *seen);
             if (!Look(lockFile))
@@ -273,7 +314,7 @@ DataFileLock::~DataFileLock()
     // Closed before it is removed, or a FUSE mount would keep it as a
     // hidden file.
     fd_.Reset();
-    if (unsettled_)
+    if (unsettled_ && !GiveBackNoted(lockFile_))
         return;
     const std::optional<SeenLock> seen = Look(lockFile_);
     if (seen && seen->holder && seen->holder->token == token_)
@@ -281,30 +322,37 @@ DataFileLock::~DataFileLock()
 }
 
 bool DataFileLock::NoteInPlaceWrite(const std::string& fileName, std::uint64_t size, std::uint64_t at,
-                                    std::string_view oldTail, std::string_view newTail)
+                                    std::string_view oldTail, std::string_view newTail, std::string_view guard)
 {
     if (lockFile_.empty())
         return true;
-    LockHolder::InPlaceWrite write;
+    InPlaceWrite write;
     write.fileName = fs::path(fileName).filename().string();
     write.size = size;
     write.at = at;
     write.oldTail = oldTail;
     write.newSize = at + newTail.size();
     write.newHash = BytesHash(newTail);
-    const std::string note = InPlaceWriteText(write);
-    if (!WriteAllAt(fd_.Get(), note, static_cast<off_t>(written_)))
-        return false;
-    written_ += note.size();
+    write.guardLength = std::min<std::uint64_t>(guard.size(), at);
+    write.guardHash = BytesHash(guard.substr(guard.size() - write.guardLength));
+    // The note is a file of its own, written once: some shares (GVfs) do not
+    // let a file be written on while another program of the mount reads it,
+    // as waiters read the lock file.
+    const std::string note = NoteName(lockFile_);
+    UniqueFd fd(::open(note.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kPermissionBits & ~0066));
     // On a share the note must be on the server before the write begins; on
     // a local disk it outlives any process that ends.
-    if (share_ && !SyncOrCannot(fd_.Get()))
+    if (!fd || !WriteAllAt(fd.Get(), InPlaceWriteText(write), 0) || (share_ && !SyncOrCannot(fd.Get())) ||
+        ::close(fd.Release()) != 0) {
+        ::unlink(note.c_str());
         return false;
+    }
     unsettled_ = true;
     return true;
 }
 
 void DataFileLock::Settle()
 {
-    unsettled_ = false;
+    if (unsettled_ && ::unlink(NoteName(lockFile_).c_str()) == 0)
+        unsettled_ = false;
 }

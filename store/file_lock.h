@@ -42,10 +42,11 @@ public:
 // two never both do.
 //
 // A command that changes a file in place first notes how to give the file
-// back (NoteInPlaceWrite); a holder that ends before it settles leaves the
-// lock file with that note, and whoever takes the lock over gives the file
-// back its old bytes first. The next hold also removes what interrupted
-// commands left in the folder (replace copies, old .fuse_hidden files).
+// back, in "NAME.undo" (NoteInPlaceWrite); a holder that ends before it
+// settles leaves the lock file and the note, and the next holder gives the
+// file back its old bytes first (or keeps the write when it arrived whole).
+// The next hold also removes what interrupted commands left in the folder
+// (replace copies, old .fuse_hidden files).
 //
 // Where no lock file can be made (a read-only folder, a name at the length
 // limit) the data file itself is locked with an open-file lock (fcntl) on a
@@ -55,7 +56,9 @@ public:
 // itself.
 class DataFileLock {
 public:
-    // Waits up to `wait` for the hold; throws DataFileBusy after that.
+    // Waits up to `wait` for the hold; throws DataFileBusy after that, and
+    // WriteOutcomeUnknown when an unsettled write of an earlier holder cannot
+    // be given back.
     explicit DataFileLock(const std::string& dataFileName, std::chrono::milliseconds wait = kDataFileLockWait);
     ~DataFileLock();
     DataFileLock(const DataFileLock&) = delete;
@@ -67,20 +70,22 @@ public:
     // Notes, on the share itself, that `fileName` (in the lock file's folder)
     // is about to be written in place from byte `at` on with `newTail`, and
     // how to give it back: its length `size` and, from `at`, the bytes
-    // `oldTail`. False when the note could not be made; then nothing may be
-    // written. Without a lock file there is nothing to note in, and the
+    // `oldTail`. `guard` are the bytes in front of `at`, by which the file is
+    // known again: one that no longer holds them was changed otherwise and is
+    // not given back. False when the note could not be made; then nothing may
+    // be written. Without a lock file there is nothing to note in, and the
     // result is true.
     bool NoteInPlaceWrite(const std::string& fileName, std::uint64_t size, std::uint64_t at, std::string_view oldTail,
-                          std::string_view newTail);
-    // The noted write ended as it should (done, or given back): the lock file
-    // goes when the hold ends. A note never settled keeps the lock file.
+                          std::string_view newTail, std::string_view guard = {});
+    // The noted write ended as it should (done, or given back): the note goes.
+    // A note that cannot be settled, or given back when the hold ends, keeps
+    // the lock file for the next holder.
     void Settle();
 
 private:
     UniqueFd fd_;
     std::string lockFile_;
     std::string token_;
-    std::uint64_t written_ = 0;
     bool unsettled_ = false;
     bool share_ = false;
 };

@@ -66,11 +66,13 @@ std::vector<std::string_view> Words(std::string_view line)
     return words;
 }
 
-std::optional<LockHolder::InPlaceWrite> ParseWrite(const std::vector<std::string_view>& words)
+std::optional<InPlaceWrite> ParseWrite(const std::vector<std::string_view>& words)
 {
-    LockHolder::InPlaceWrite write;
-    if (words.size() != 7 || !ParseNumber(words[2], write.size) || !ParseNumber(words[3], write.at) ||
-        !ParseNumber(words[5], write.newSize) || !ParseNumber(words[6], write.newHash))
+    InPlaceWrite write;
+    if (words.size() != 9 || !ParseNumber(words[2], write.size) || !ParseNumber(words[3], write.at) ||
+        !ParseNumber(words[5], write.newSize) || !ParseNumber(words[6], write.newHash) ||
+        !ParseNumber(words[7], write.guardLength) || !ParseNumber(words[8], write.guardHash) ||
+        write.guardLength > write.at)
         return std::nullopt;
     auto name = FromHex(words[1]);
     auto tail = FromHex(words[4]);
@@ -113,11 +115,12 @@ std::string HolderText(const LockHolder& holder)
            std::to_string(holder.since) + "\n";
 }
 
-std::string InPlaceWriteText(const LockHolder::InPlaceWrite& write)
+std::string InPlaceWriteText(const InPlaceWrite& write)
 {
     return "write " + Hex(write.fileName) + " " + std::to_string(write.size) + " " +
            std::to_string(write.at) + " " + Hex(write.oldTail) + " " + std::to_string(write.newSize) + " " +
-           std::to_string(write.newHash) + "\n";
+           std::to_string(write.newHash) + " " + std::to_string(write.guardLength) + " " +
+           std::to_string(write.guardHash) + "\n";
 }
 
 std::optional<LockHolder> ParseHolder(std::string_view text)
@@ -146,12 +149,18 @@ std::optional<LockHolder> ParseHolder(std::string_view text)
             ++fields;
         else if (key == "since" && ParseNumber(value, holder.since))
             ++fields;
-        else if (key == "write")
-            holder.write = ParseWrite(words);
     }
     if (fields != 5 || holder.token.empty())
         return std::nullopt;
     return holder;
+}
+
+std::optional<InPlaceWrite> ParseInPlaceWrite(std::string_view text)
+{
+    if (text.empty() || text.back() != '\n' || text.find('\n') != text.size() - 1)
+        return std::nullopt;
+    const std::vector<std::string_view> words = Words(text.substr(0, text.size() - 1));
+    return words[0] == "write" ? ParseWrite(words) : std::nullopt;
 }
 
 std::uint64_t BytesHash(std::string_view bytes)

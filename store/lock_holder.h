@@ -5,28 +5,29 @@
 #include <string>
 #include <string_view>
 
-// What a lock file holds: who has the lock, and the in-place write that its
-// command has begun and not yet settled, if any.
+// What a lock file holds: who has the lock.
 struct LockHolder {
     std::string user;
     std::string host;
     long long pid = 0;
     std::string token;  // tells this hold from every other
     long long since = 0;  // seconds since the epoch
+};
 
-    // A file in the lock file's folder that is being written in place, and
-    // how to give it back: its old length and, from byte `at`, its old bytes;
-    // and how to know it was written whole: its new length and the hash of
-    // its new bytes from `at`.
-    struct InPlaceWrite {
-        std::string fileName;
-        std::uint64_t size = 0;
-        std::uint64_t at = 0;
-        std::string oldTail;
-        std::uint64_t newSize = 0;
-        std::uint64_t newHash = 0;
-    };
-    std::optional<InPlaceWrite> write;
+// A file in the lock file's folder that the holder is writing in place, and
+// how to give it back: its old length and, from byte `at`, its old bytes;
+// how to know it was written whole: its new length and the hash of its new
+// bytes from `at`; and how to know it is still the file that was written: the
+// hash of the `guardLength` bytes in front of `at`.
+struct InPlaceWrite {
+    std::string fileName;
+    std::uint64_t size = 0;
+    std::uint64_t at = 0;
+    std::string oldTail;
+    std::uint64_t newSize = 0;
+    std::uint64_t newHash = 0;
+    std::uint64_t guardLength = 0;
+    std::uint64_t guardHash = 0;
 };
 
 // This process, now, with a fresh token.
@@ -35,14 +36,16 @@ LockHolder ThisProcess();
 // The name of this host as lock files record it.
 const std::string& ThisHost();
 
-// The text of a lock file: one "key value" line each. The write, when
-// noted, is a line of its own added later (InPlaceWriteText).
+// The text of a lock file: one "key value" line each.
 std::string HolderText(const LockHolder& holder);
-std::string InPlaceWriteText(const LockHolder::InPlaceWrite& write);
-
 // The holder in a lock file's text; no value for a text that is not
-// complete. A write line is taken only when it ends with its line end.
+// complete.
 std::optional<LockHolder> ParseHolder(std::string_view text);
+
+// The text of the note of an in-place write: one line.
+std::string InPlaceWriteText(const InPlaceWrite& write);
+// The write in a note; no value for a note that is not complete.
+std::optional<InPlaceWrite> ParseInPlaceWrite(std::string_view text);
 
 // The hash of the new bytes of an in-place write (64-bit FNV-1a).
 std::uint64_t BytesHash(std::string_view bytes);

@@ -8,6 +8,14 @@
 
 namespace {
 
+// Reads one line; true when it is a marker line.
+bool ReadMarkerLine(TextReader& reader)
+{
+    const bool marker = AtMarkerLine(reader, reader.Position() == 0);
+    reader.ReadLine(0);
+    return marker;
+}
+
 ByteRange FindRecordLines(TextReader& reader, long long n)
 {
     ByteRange range;
@@ -15,9 +23,7 @@ ByteRange FindRecordLines(TextReader& reader, long long n)
     long long count = 0;
     while (!reader.AtEnd()) {
         const std::size_t lineStart = reader.Position();
-        const bool marker = AtMarkerLine(reader, lineStart == 0);
-        reader.ReadLine(0);
-        if (!marker)
+        if (!ReadMarkerLine(reader))
             continue;
         if (inRange) {
             range.end = lineStart;
@@ -50,7 +56,17 @@ std::optional<ByteRange> RecordLinesInFile(const std::string& dataFileName, long
     return range;
 }
 
-bool DeleteRecordLines(const std::string& dataFileName, long long n, std::chrono::milliseconds lockWait)
+long long RecordCount(std::string_view bytes)
+{
+    TextReader reader(bytes);
+    long long count = 0;
+    while (!reader.AtEnd())
+        count += ReadMarkerLine(reader) ? 1 : 0;
+    return count;
+}
+
+bool DeleteRecordLines(const std::string& dataFileName, long long n, std::chrono::milliseconds lockWait,
+                       ChangeJournal* journal)
 {
     if (dataFileName.empty())
         return false;
@@ -63,6 +79,9 @@ bool DeleteRecordLines(const std::string& dataFileName, long long n, std::chrono
     auto bytes = ReadWholeFile(dataFileName);
     if (!bytes || bytes->size() < range->end)
         return false;
-    bytes->erase(range->begin, range->end - range->begin);
-    return ReplaceFileContents(dataFileName, *bytes);
+    std::string after = *bytes;
+    after.erase(range->begin, range->end - range->begin);
+    if (journal)
+        journal->RecordDelete(dataFileName, *bytes, after, n, range->begin, range->end);
+    return ReplaceFileContents(dataFileName, after);
 }

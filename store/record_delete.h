@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "store/change_journal.h"
 #include "store/file_lock.h"
 
 // The bytes [begin, end) of the lines of record n: from its marker line up to
@@ -28,6 +29,12 @@ std::optional<ByteRange> RecordLinesInFile(const std::string& dataFileName, long
 // lands before the read or after the rename, never in between.
 // True when the file no longer holds those lines (also when there was no
 // record n, in which case it is not rewritten); false, with the file
-// unchanged, when it could not be read or replaced.
+// unchanged, when it could not be read or replaced. A `journal` writes its
+// event before the file is replaced; its HistoryNotWritten ends the call
+// with the file unchanged.
 bool DeleteRecordLines(const std::string& dataFileName, long long n,
-                       std::chrono::milliseconds lockWait = kDataFileLockWait);
+                       std::chrono::milliseconds lockWait = kDataFileLockWait, ChangeJournal* journal = nullptr);
+
+// The number of marker lines in the bytes, as the load and the delete count
+// records.
+long long RecordCount(std::string_view bytes);

@@ -84,7 +84,9 @@ bool RecordStream::FindMarker()
         scan_ += passed;
         if (found)
             return true;
-        if (!More())
+        // Lines passed bring bytes beyond the old view into view; only when
+        // none could be passed must the view grow.
+        if (passed == 0 && !More())
             return false;
     }
 }

@@ -48,11 +48,17 @@ std::string RecordText(const CalibrationState& s, const std::vector<std::string>
 
 bool AppendRecord(const std::string& dataFileName, const CalibrationState& s,
                   const std::vector<std::string>& readings, std::string_view dateText,
-                  std::string_view timeText, std::chrono::milliseconds lockWait)
+                  std::string_view timeText, std::chrono::milliseconds lockWait, ChangeJournal* journal)
 {
     if (dataFileName.empty())
         return false;
     const std::string record = RecordText(s, readings, dateText, timeText);
     DataFileLock lock(dataFileName, lockWait);
-    return AppendDurably(dataFileName, record, kCtrlZWindow, kCtrlZ, &lock);
+    if (journal)
+        journal->PrepareAppend(dataFileName);
+    if (!AppendDurably(dataFileName, record, kCtrlZWindow, kCtrlZ, &lock))
+        return false;
+    if (journal)
+        journal->RecordAppend(dataFileName, record);
+    return true;
 }

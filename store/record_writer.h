@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/calibration_state.h"
+#include "store/change_journal.h"
 #include "store/file_lock.h"
 
 // The bytes of one record as it is appended, each line ending CR LF:
@@ -31,7 +32,10 @@ std::string RecordText(const CalibrationState& s, const std::vector<std::string>
 // an existing file cuts the file off at it, as part of an append that
 // succeeds. True once the record is on the disk; false when the name is empty
 // or the file cannot be written, and then the file is as it was (AppendDurably).
-// The range error of RecordText leaves the file untouched.
+// The range error of RecordText leaves the file untouched. A `journal` hears
+// of the append under the same lock; when it cannot write its event after
+// the record is on the disk, its HistoryNotWritten ends the call.
 bool AppendRecord(const std::string& dataFileName, const CalibrationState& s,
                   const std::vector<std::string>& readings, std::string_view dateText,
-                  std::string_view timeText, std::chrono::milliseconds lockWait = kDataFileLockWait);
+                  std::string_view timeText, std::chrono::milliseconds lockWait = kDataFileLockWait,
+                  ChangeJournal* journal = nullptr);

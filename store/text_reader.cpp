@@ -146,6 +146,17 @@ std::string_view TextReader::ReadToken(std::size_t maxLength)
     token_.clear();
     if (SkipBlanks())
         return {};
+    // A token that ends inside the bytes at hand is looked at where it lies;
+    // only one cut by a refill of the buffer is copied.
+    const char* start = data_ + at_;
+    const std::size_t limit = std::min(maxLength, size_ - at_);
+    std::size_t length = 0;
+    while (length < limit && !IsBlank(start[length]))
+        ++length;
+    at_ += length;
+    if (length == maxLength || at_ < size_)
+        return {start, length};
+    token_.assign(start, length);
     while (token_.size() < maxLength && Fill() && !IsBlank(data_[at_]))
         token_ += data_[at_++];
     return token_;

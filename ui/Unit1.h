@@ -9,6 +9,7 @@
 
 #include "chart/TChart.h"
 #include "core/calibration_state.h"
+#include "history/history_writer.h"
 #include "ui/controls.h"
 #include "ui/string_grid.h"
 #include "ui/text_bridge.h"
@@ -61,8 +62,9 @@ public:
     QPushButton *Raschet, *SaveChoice, *RschRz, *OpenDatFile;
     QToolButton *SpeedButton1, *SpeedButton2, *SpeedButton3;
     QPushButton* BitBtn1;
-    QFileDialog* OpenDialog1;
-    QFileDialog* SaveDialog1;
+    // Made at their first use (Unit1_records.cpp).
+    QFileDialog* OpenDialog1 = nullptr;
+    QFileDialog* SaveDialog1 = nullptr;
 
     // Start-up, views, exit, the small windows.
     void FormActivate();
@@ -150,6 +152,8 @@ private:
     // The data file's bytes as the editor last read or wrote them (no value:
     // it could not be read), so that its save sees another program's change.
     std::optional<std::string> editorSeen_;
+    // The history beside each data file the window changes.
+    HistoryWriter history_{QStringLiteral("tolvazen")};
 };
 
 extern TForm1* Form1;

@@ -96,8 +96,14 @@ bool TForm1::SaveEditorText()
     RefuseWithoutDataFile(State.DataFileName);
     const std::string bytes = FileBytesOrRefuse(FileText(*Memo1->document()));
     for (;;) {
-        EditedFileSave save =
-            ListedWhenUnconfirmed(*this, [&] { return SaveEditedFile(State.DataFileName, editorSeen_, bytes); });
+        EditedFileSave save;
+        try {
+            save = ListedWhenUnconfirmed(*this, [&] {
+                return SaveEditedFile(State.DataFileName, editorSeen_, bytes, kDataFileLockWait, &history_);
+            });
+        } catch (const HistoryNotWritten& refused) {
+            RefuseWithoutHistory("Файл не сохранен", refused);
+        }
         if (save.status == EditedFileSave::Status::Failed)
             throw RunError::CannotCreateFile(State.DataFileName);
         if (save.status == EditedFileSave::Status::Saved)

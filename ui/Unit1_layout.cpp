@@ -1,5 +1,4 @@
 // The main window's controls, their places, texts, fonts and tab order.
-#include <QFileDialog>
 #include <QFrame>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -190,15 +189,6 @@ void TForm1::CreateResultControls()
     StringGrid3->setGeometry(ExtendedLeft, 200, 137, 209);
     StringGrid3->SetColWidth(0, 59);
     StringGrid3->SetColWidth(1, 57);
-
-    OpenDialog1 = new QFileDialog(this, QStringLiteral("Открыть другой файл данных"));
-    OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
-    OpenDialog1->setFileMode(QFileDialog::AnyFile);
-    SaveDialog1 = new QFileDialog(this);
-    SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
-    SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite);
-    for (QFileDialog* dialog : {OpenDialog1, SaveDialog1})
-        dialog->setOption(QFileDialog::DontUseNativeDialog);
 }
 
 void TForm1::SetTabOrder()

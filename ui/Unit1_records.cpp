@@ -10,6 +10,7 @@
 #include "store/record_writer.h"
 #include "store/settings_file.h"
 #include "ui/Unit1.h"
+#include "ui/error_box.h"
 #include "ui/file_text.h"
 #include "ui/record_clock.h"
 #include "ui/save_refusal.h"
@@ -18,6 +19,34 @@
 namespace {
 
 constexpr int kGridPrecision = 15;
+
+// The points switched out of the fit, each with its row in the point grid.
+std::vector<ExcludedPoint> ExcludedPoints(const CalibrationState& s)
+{
+    std::vector<ExcludedPoint> points;
+    for (int i = 1; i <= s.PointCount && i <= PointArray<char>::Size; ++i)
+        if (s.PointExcluded[i] == 'y')
+            points.push_back({i, s.PercentValues[i], s.MeasuredValues[i]});
+    return points;
+}
+
+// The file dialog of the given kind, made at its first use: the icons of a
+// file dialog take a good part of the window's start-up to load.
+QFileDialog* DataFileDialog(QFileDialog*& dialog, QWidget* owner, QFileDialog::AcceptMode mode)
+{
+    if (dialog)
+        return dialog;
+    dialog = new QFileDialog(owner);
+    dialog->setAcceptMode(mode);
+    if (mode == QFileDialog::AcceptOpen) {
+        dialog->setWindowTitle(QStringLiteral("Открыть другой файл данных"));
+        dialog->setFileMode(QFileDialog::AnyFile);
+    } else {
+        dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    }
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    return dialog;
+}
 
 // Runs a file dialog offering the data files; the chosen path, or none when
 // the dialog was cancelled.
@@ -103,8 +132,14 @@ void TForm1::StringGrid2KeyDown(std::uint16_t& key, Qt::KeyboardModifiers)
 {
     if (key != VK_DELETE)
         return;
-    const bool deleted =
-        ListedWhenUnconfirmed(*this, [&] { return DeleteRecordLines(State.DataFileName, State.SelectedRecord); });
+    bool deleted = false;
+    try {
+        deleted = ListedWhenUnconfirmed(*this, [&] {
+            return DeleteRecordLines(State.DataFileName, State.SelectedRecord, kDataFileLockWait, &history_);
+        });
+    } catch (const HistoryNotWritten& refused) {
+        RefuseWithoutHistory("Запись не удалена", refused);
+    }
     if (!deleted && QFileInfo::exists(Qs(State.DataFileName))) {
         OpenDatFileClick();
         throw ProgramMessage(Std(QStringLiteral("Запись %1 не удалена: файл данных %2 не удалось прочитать или "
@@ -125,10 +160,19 @@ void TForm1::SaveChoiceClick()
         readings.push_back(FileBytesOrRefuse(StringGrid3->Cells(0, r)));
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale = QLocale::system();
-    if (!ListedWhenUnconfirmed(*this, [&] {
+    history_.SetAppendDetails(Label4->Caption(), ExcludedPoints(State));
+    bool appended = false;
+    try {
+        appended = ListedWhenUnconfirmed(*this, [&] {
             return AppendRecord(State.DataFileName, State, readings, RecordDateText(now.date(), locale),
-                                RecordTimeText(now.time(), locale));
-        }))
+                                RecordTimeText(now.time(), locale), kDataFileLockWait, &history_);
+        });
+    } catch (const HistoryNotWritten& unwritten) {
+        OpenDatFileClick();
+        throw ProgramMessage("Запись сохранена в файле данных, но историю " + unwritten.HistoryFileName +
+                             " записать не удалось");
+    }
+    if (!appended)
         throw RunError::CannotCreateFile(State.DataFileName);
     OpenDatFileClick();
 }
@@ -143,7 +187,7 @@ void TForm1::UseChosenDataFile(const QString& path)
 // OpenOtherFile: another data file chosen in the open dialog.
 void TForm1::N1Click()
 {
-    const std::optional<QString> path = ChooseDataFile(OpenDialog1);
+    const std::optional<QString> path = ChooseDataFile(DataFileDialog(OpenDialog1, this, QFileDialog::AcceptOpen));
     if (!path)
         return;
     UseChosenDataFile(*path);
@@ -154,7 +198,7 @@ void TForm1::N1Click()
 // dialog, which becomes the data file.
 void TForm1::N5Click()
 {
-    const std::optional<QString> path = ChooseDataFile(SaveDialog1);
+    const std::optional<QString> path = ChooseDataFile(DataFileDialog(SaveDialog1, this, QFileDialog::AcceptSave));
     if (!path)
         return;
     UseChosenDataFile(*path);

@@ -28,3 +28,9 @@ void RefuseWithoutDataFile(const std::string& dataFileName)
     throw ProgramMessage("Файл данных не задан, ничего не сохранено. Выберите файл командой «Файл» > «Сохранить "
                          "выборку в файле» или впишите его имя в первую строку файла настроек tolvazen.ini.");
 }
+
+void RefuseWithoutHistory(const std::string& notDone, const HistoryNotWritten& refused)
+{
+    throw ProgramMessage(notDone + ": историю " + refused.HistoryFileName +
+                         " записать нельзя (она только для чтения, занята или диск полон). Файл данных не изменен.");
+}

@@ -11,6 +11,9 @@
 #include <memory>
 
 #include "bench/store/sample_file.h"
+#include "history/history_file.h"
+#include "history/history_writer.h"
+#include "store/edited_file.h"
 #include "store/record_delete.h"
 #include "store/record_list.h"
 #include "store/record_reader.h"
@@ -40,23 +43,65 @@ void BM_LoadLastRecord(benchmark::State& state)
 }
 BENCHMARK(BM_LoadLastRecord)->Arg(kSmall)->Arg(kLarge)->Unit(benchmark::kMillisecond);
 
+// Argument 1 writes the history beside the file (a fresh one for each run);
+// 0 does not, so the two figures of one run stand side by side.
+class BenchHistory {
+public:
+    BenchHistory(const std::string& dataFile, bool on) : history_(HistoryFileName(dataFile)), on_(on)
+    {
+        std::filesystem::remove(history_);
+    }
+    ~BenchHistory() { std::filesystem::remove(history_); }
+    ChangeJournal* Journal() { return on_ ? &writer_ : nullptr; }
+
+private:
+    std::string history_;
+    bool on_;
+    HistoryWriter writer_{QStringLiteral("bench")};
+};
+
 void BM_AppendRecord(benchmark::State& state)
 {
     const auto copy = Sample(kSmall).Copy(".append");
+    BenchHistory history(*copy, state.range(0) != 0);
     const CalibrationState s = SampleState(1);
     for (auto _ : state)
-        benchmark::DoNotOptimize(AppendRecord(*copy, s, kReadings, "05.03.2007", "14:27"));
+        benchmark::DoNotOptimize(
+            AppendRecord(*copy, s, kReadings, "05.03.2007", "14:27", kDataFileLockWait, history.Journal()));
 }
-BENCHMARK(BM_AppendRecord)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AppendRecord)->ArgName("history")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_DeleteMiddleRecord(benchmark::State& state)
 {
     const SampleFile& file = Sample(static_cast<int>(state.range(0)));
     const auto copy = file.Copy(".delete");
+    BenchHistory history(*copy, state.range(1) != 0);
     for (auto _ : state)
-        benchmark::DoNotOptimize(DeleteRecordLines(*copy, file.Records() / 2));
+        benchmark::DoNotOptimize(DeleteRecordLines(*copy, file.Records() / 2, kDataFileLockWait, history.Journal()));
 }
-BENCHMARK(BM_DeleteMiddleRecord)->Arg(kSmall)->Arg(kLarge)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DeleteMiddleRecord)
+    ->ArgNames({"records", "history"})
+    ->Args({kSmall, 0})
+    ->Args({kSmall, 1})
+    ->Args({kLarge, 0})
+    ->Unit(benchmark::kMillisecond);
+
+// The editor's save of the 100,000-record file with one line changed, back
+// and forth.
+void BM_EditorSaveOneLine(benchmark::State& state)
+{
+    const auto copy = Sample(kSmall).Copy(".edit");
+    BenchHistory history(*copy, state.range(0) != 0);
+    std::string texts[2] = {*ReadWholeFile(*copy), {}};
+    texts[1] = texts[0];
+    texts[1].replace(texts[1].size() / 2, 1, "#");
+    int k = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(SaveEditedFile(*copy, texts[k], texts[1 - k], kDataFileLockWait, history.Journal()));
+        k = 1 - k;
+    }
+}
+BENCHMARK(BM_EditorSaveOneLine)->ArgName("history")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 struct ChildRun {
     double seconds = 0;

@@ -81,11 +81,14 @@ TEST_F(RecordDeleteTest, AFailedDeleteSaysSoAndListsTheFileAgain)
 {
     StartWith(3);
     ClickRecord(2);
-    Write(QStringLiteral("lab.dat"), Record(1) + Record(2) + Record(3) + Record(4));
+    // A long last record: the history's event fits below the limit, the
+    // rewritten file does not.
+    const std::string fourth = RecordBytes("0.04000000", {{"1.00000000", "2.00000000"}}, {std::string(3000, '7')});
+    Write(QStringLiteral("lab.dat"), Record(1) + Record(2) + Record(3) + fourth);
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit old {};
     ::getrlimit(RLIMIT_FSIZE, &old);
-    const rlimit small{200, old.rlim_max};
+    const rlimit small{1500, old.rlim_max};
     {
         ModalBoxCloser closer;
         ::setrlimit(RLIMIT_FSIZE, &small);
@@ -98,7 +101,7 @@ TEST_F(RecordDeleteTest, AFailedDeleteSaysSoAndListsTheFileAgain)
                                  "не изменен."));
     }
     EXPECT_EQ(form->StringGrid2->RowCount(), 5) << "the record another program added is listed";
-    EXPECT_EQ(Read(QStringLiteral("lab.dat")), Record(1) + Record(2) + Record(3) + Record(4));
+    EXPECT_EQ(Read(QStringLiteral("lab.dat")), Record(1) + Record(2) + Record(3) + fourth);
 }
 
 }  // namespace

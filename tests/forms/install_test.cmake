@@ -8,10 +8,11 @@ if(NOT status EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${status}")
 endif()
 
-foreach(file bin/tolvazen libexec/tolvazen/tolvazen bin/tolvazen-report share/applications/tolvazen.desktop
+foreach(file bin/tolvazen libexec/tolvazen/tolvazen bin/tolvazen-report bin/tolvazen-history share/applications/tolvazen.desktop
              share/icons/hicolor/32x32/apps/tolvazen.xpm share/pixmaps/tolvazen.xpm
              share/metainfo/org.tolvazen.Tolvazen.metainfo.xml
-             share/man/man1/tolvazen.1.gz share/man/man1/tolvazen-report.1.gz)
+             share/man/man1/tolvazen.1.gz share/man/man1/tolvazen-report.1.gz
+             share/man/man1/tolvazen-history.1.gz)
   if(NOT EXISTS "${PREFIX}/${file}")
     message(FATAL_ERROR "not installed: ${file}")
   endif()

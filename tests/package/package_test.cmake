@@ -16,10 +16,11 @@ if(NOT count EQUAL 1)
 endif()
 
 execute_process(COMMAND dpkg-deb --contents ${packages} OUTPUT_VARIABLE contents)
-foreach(file ./usr/bin/tolvazen ./usr/libexec/tolvazen/tolvazen ./usr/bin/tolvazen-report
+foreach(file ./usr/bin/tolvazen ./usr/libexec/tolvazen/tolvazen ./usr/bin/tolvazen-report ./usr/bin/tolvazen-history
              ./usr/share/applications/tolvazen.desktop
              ./usr/share/pixmaps/tolvazen.xpm ./usr/share/metainfo/org.tolvazen.Tolvazen.metainfo.xml
              ./usr/share/man/man1/tolvazen.1.gz ./usr/share/man/man1/tolvazen-report.1.gz
+             ./usr/share/man/man1/tolvazen-history.1.gz
              ./usr/share/doc/tolvazen/copyright)
   string(FIND "${contents}" " ${file}\n" at)
   if(at EQUAL -1)

@@ -122,14 +122,15 @@ TEST(LockTakeover, AnUnsettledAppendIsKeptWholeOrGivenBack)
         {"torn", old.substr(0, at) + record.substr(0, 4), old},
         {"cut but not written", old.substr(0, at), old},
         {"not begun", old, old},
+        {"changed by hand since", "#\r\nnew\x1a tail", "#\r\nnew\x1a tail"},
     };
     for (const Case& c : cases) {
         TempDir dir;
         const std::string file = dir.Write("data.dat", c.found);
-        LockHolder holder = Holder(ThisHost(), DeadPid(), 0);
-        holder.write = LockHolder::InPlaceWrite{"data.dat", old.size(), at, old.substr(at), at + record.size(),
-                                                BytesHash(record)};
-        dir.Write("data.dat.lock", HolderText(holder) + InPlaceWriteText(*holder.write));
+        dir.Write("data.dat.lock", HolderText(Holder(ThisHost(), DeadPid(), 0)));
+        dir.Write("data.dat.undo",
+                  InPlaceWriteText({"data.dat", old.size(), at, old.substr(at), at + record.size(), BytesHash(record), 4,
+                                    BytesHash(old.substr(at - 4, 4))}));
         EXPECT_TRUE(Taken(file)) << c.what;
         EXPECT_EQ(Slurp(file), c.after) << c.what;
         EXPECT_EQ(dir.FileCount(), 1) << c.what;

@@ -120,6 +120,22 @@ TEST(RecordStream, ManyRecordsAcrossChunkBoundariesReadAsTheRecordReaderReadsThe
     ExpectSameAsRecordReader(file, sample);
 }
 
+// Records longer than the first view, with short ones after them up to the
+// end of the file: none of those after is lost, whatever the long ones' size.
+TEST(RecordStream, ShortRecordsAfterLongOnesAtTheEndOfTheFileAreRead)
+{
+    TempDir dir;
+    for (const int points : {60, 100, 130, 200, 300, 600, 999}) {
+        std::string bytes;
+        for (int r = 0; r < 6; ++r)
+            bytes += Record(r, r % 2 == 1 && r < 4 ? points : 3, 2);
+        const std::string file = dir.Write("long.dat", bytes);
+        const std::vector<StoredRecord> records = StreamAll(file);
+        ASSERT_EQ(records.size(), 6u) << points << " points";
+        ExpectSameAsRecordReader(file, records);
+    }
+}
+
 TEST(RecordStream, CarriageReturnAndLineFeedSplitByAChunkEndStayOneLineEnd)
 {
     TempDir dir;

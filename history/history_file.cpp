@@ -1,0 +1,99 @@
+#include "history/history_file.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "store/durable_append.h"
+#include "store/posix_file.h"
+#include "store/whole_file.h"
+
+namespace {
+
+constexpr std::size_t kTailChunk = 64 * 1024;
+constexpr mode_t kNewFileMode = 0666;
+
+// Creates an empty history that takes the data file's owner, group and mode,
+// unless it exists (or cannot be made: the append then fails on it).
+void CreateHistory(const std::string& historyFile, const std::string& dataFileName)
+{
+    UniqueFd fd(::open(historyFile.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode));
+    if (!fd)
+        return;
+    struct stat data {};
+    if (::stat(dataFileName.c_str(), &data) == 0)
+        TakeOwnershipAndMode(fd.Get(), data);
+    ::fsync(fd.Get());
+    fd.Reset();
+    SyncFolder(std::filesystem::path(historyFile).parent_path().string());
+}
+
+}  // namespace
+
+std::string HistoryFileName(const std::string& dataFileName)
+{
+    std::error_code error;
+    const std::filesystem::path target = std::filesystem::canonical(dataFileName, error);
+    return (error ? dataFileName : target.string()) + ".history";
+}
+
+std::optional<std::vector<std::string>> ReadHistoryLines(const std::string& historyFile)
+{
+    const std::optional<std::string> bytes = ReadWholeFile(historyFile);
+    if (!bytes)
+        return std::nullopt;
+    std::vector<std::string> lines;
+    std::size_t at = 0;
+    while (at < bytes->size()) {
+        std::size_t end = bytes->find('\n', at);
+        if (end == std::string::npos)
+            end = bytes->size();
+        lines.push_back(bytes->substr(at, end - at));
+        at = end + 1;
+    }
+    return lines;
+}
+
+std::optional<HistoryTail> ReadHistoryTail(const std::string& historyFile)
+{
+    UniqueFd fd(::open(historyFile.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd)
+        return errno == ENOENT ? std::optional<HistoryTail>(HistoryTail{}) : std::nullopt;
+    struct stat info {};
+    if (::fstat(fd.Get(), &info) != 0)
+        return std::nullopt;
+    HistoryTail tail;
+    tail.exists = true;
+    std::string text;
+    off_t start = info.st_size;
+    while (start > 0) {
+        const off_t from = start > static_cast<off_t>(kTailChunk) ? start - static_cast<off_t>(kTailChunk) : 0;
+        std::string chunk;
+        if (!ReadAllAt(fd.Get(), chunk, static_cast<std::size_t>(start - from), from))
+            return std::nullopt;
+        text.insert(0, chunk);
+        start = from;
+        if (text.find('\n') < text.size() - 1)
+            break;
+    }
+    if (text.empty())
+        return tail;
+    tail.endsWithLineEnd = text.back() == '\n';
+    if (tail.endsWithLineEnd)
+        text.pop_back();
+    const std::size_t previousEnd = text.rfind('\n');
+    tail.lastLine = previousEnd == std::string::npos ? text : text.substr(previousEnd + 1);
+    return tail;
+}
+
+bool AppendToHistory(const std::string& historyFile, const std::string& dataFileName, std::string_view bytes)
+{
+    CreateHistory(historyFile, dataFileName);
+    try {
+        return AppendDurably(historyFile, bytes, 0, '\0');
+    } catch (const WriteOutcomeUnknown&) {
+        return false;  // a line cut short is a damaged last line to the next event
+    }
+}

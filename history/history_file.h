@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The history of data file NAME is "NAME.history" in the same folder (beside
+// the target of a symbolic link, like the lock file). It is UTF-8 JSON Lines,
+// one event a line, and only ever appended to.
+std::string HistoryFileName(const std::string& dataFileName);
+
+// The lines of a history without their line ends; the last one may have had
+// none. No value when the file cannot be read (or does not exist).
+std::optional<std::vector<std::string>> ReadHistoryLines(const std::string& historyFile);
+
+// The last line of a history and what the next event continues from.
+struct HistoryTail {
+    bool exists = false;
+    bool endsWithLineEnd = true;
+    std::string lastLine;  // without its line end; empty for an empty file
+};
+// No value when the file exists but cannot be read.
+std::optional<HistoryTail> ReadHistoryTail(const std::string& historyFile);
+
+// Appends the bytes durably (all or nothing), creating the history with the
+// data file's owner, group and mode where the folder allows; false when they
+// are not on the disk.
+bool AppendToHistory(const std::string& historyFile, const std::string& dataFileName, std::string_view bytes);

@@ -1,0 +1,196 @@
+#include "history/history_writer.h"
+
+#include <QDateTime>
+#include <QJsonArray>
+#include <QSysInfo>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "history/history_file.h"
+#include "store/record_delete.h"
+#include "store/whole_file.h"
+
+namespace {
+
+QString UserName()
+{
+    struct passwd entry {};
+    struct passwd* found = nullptr;
+    char buffer[1024];
+    if (::getpwuid_r(::geteuid(), &entry, buffer, sizeof buffer, &found) == 0 && found != nullptr)
+        return QString::fromLocal8Bit(found->pw_name);
+    const QString user = qEnvironmentVariable("USER");
+    return user.isEmpty() ? QString::number(::geteuid()) : user;
+}
+
+QString LocalTimeWithOffset()
+{
+    QDateTime now = QDateTime::currentDateTime();
+    now.setOffsetFromUtc(now.offsetFromUtc());
+    return now.toString(Qt::ISODateWithMs);
+}
+
+// Where the next event goes on from: its seq and prev_sha256, and the break
+// it names when the last line is damaged.
+struct ChainLink {
+    long long seq = 1;
+    std::string prevSha;
+    QString breakText;
+    bool needsLineEnd = false;
+};
+
+long long LineCount(const std::string& historyFile)
+{
+    const auto lines = ReadHistoryLines(historyFile);
+    return lines ? static_cast<long long>(lines->size()) : 0;
+}
+
+std::optional<ChainLink> NextLink(const std::string& historyFile)
+{
+    const std::optional<HistoryTail> tail = ReadHistoryTail(historyFile);
+    if (!tail)
+        return std::nullopt;
+    ChainLink link;
+    if (!tail->exists || (tail->lastLine.empty() && tail->endsWithLineEnd))
+        return link;
+    link.prevSha = Sha256Hex(tail->lastLine);
+    link.needsLineEnd = !tail->endsWithLineEnd;
+    const QJsonObject last = ParseEvent(tail->lastLine);
+    const qint64 seq = last.value(history_field::Seq).toInteger(0);
+    if (seq > 0 && tail->endsWithLineEnd) {
+        link.seq = seq + 1;
+        return link;
+    }
+    link.seq = LineCount(historyFile) + 1;
+    link.breakText = tail->endsWithLineEnd ? QStringLiteral("line %1 is not an event of this history").arg(link.seq - 1)
+                                           : QStringLiteral("line %1 ends without a line end").arg(link.seq - 1);
+    return link;
+}
+
+long long Nanoseconds(const timespec& t)
+{
+    return static_cast<long long>(t.tv_sec) * 1000000000LL + t.tv_nsec;
+}
+
+}  // namespace
+
+HistoryWriter::HistoryWriter(QString programName)
+    : program_{{QStringLiteral("name"), std::move(programName)}, {QStringLiteral("version"), QStringLiteral(TOLVAZEN_VERSION)}}
+{
+}
+
+void HistoryWriter::SetAppendDetails(QString equation, std::vector<ExcludedPoint> excluded)
+{
+    equation_ = std::move(equation);
+    excluded_ = std::move(excluded);
+}
+
+void HistoryWriter::Write(const std::string& dataFileName, QJsonObject event)
+{
+    const std::string historyFile = HistoryFileName(dataFileName);
+    const std::optional<ChainLink> link = NextLink(historyFile);
+    if (!link)
+        throw HistoryNotWritten(historyFile);
+    event.insert(history_field::Seq, static_cast<qint64>(link->seq));
+    event.insert(history_field::Time, LocalTimeWithOffset());
+    event.insert(history_field::User, UserName());
+    event.insert(history_field::Host, QSysInfo::machineHostName());
+    event.insert(history_field::Program, program_);
+    event.insert(history_field::PrevSha, QString::fromStdString(link->prevSha));
+    if (!link->breakText.isEmpty())
+        event.insert(history_field::Break, link->breakText);
+    const std::string line = (link->needsLineEnd ? "\n" : "") + EventLine(event) + "\n";
+    if (!AppendToHistory(historyFile, dataFileName, line))
+        throw HistoryNotWritten(historyFile);
+}
+
+std::string HistoryWriter::FileSha256(const std::string& dataFileName)
+{
+    const std::optional<std::string> bytes = ReadWholeFile(dataFileName);
+    return bytes ? Sha256Hex(*bytes) : std::string();
+}
+
+void HistoryWriter::RecordDelete(const std::string& dataFileName, std::string_view before, std::string_view after,
+                                 long long n, std::size_t begin, std::size_t end)
+{
+    Sha256 common;
+    common.Add(before.substr(0, begin));
+    Sha256 old = common;
+    old.Add(before.substr(begin));
+    common.Add(after.substr(begin));
+    Write(dataFileName, RecordEvent(history_operation::Delete, old.Hex(), common.Hex(), n, before.substr(begin, end - begin)));
+}
+
+void HistoryWriter::RecordEditorSave(const std::string& dataFileName, const std::string* before, std::string_view after)
+{
+    const std::string_view old = before ? std::string_view(*before) : std::string_view();
+    const LineDiff diff = DiffLines(old, after);
+    if (!RebuildsOld(after, DiffFromJson(DiffJson(diff)), old))
+        throw HistoryNotWritten(HistoryFileName(dataFileName));
+    QJsonObject event = NewEvent(history_operation::EditorSave, before ? Sha256Hex(*before) : std::string(), Sha256Hex(after));
+    event.insert(history_field::Diff, DiffJson(diff));
+    try {
+        Write(dataFileName, event);
+    } catch (const HistoryNotWritten&) {
+        if (before)
+            throw;
+        // A save that creates the file loses nothing: it goes ahead (and
+        // fails on the file itself where the history could not be made).
+    }
+}
+
+bool HistoryWriter::FileIdentity::operator==(const FileIdentity& other) const
+{
+    return device == other.device && inode == other.inode && size == other.size && modified == other.modified &&
+           changed == other.changed;
+}
+
+std::optional<HistoryWriter::FileIdentity> HistoryWriter::IdentityOf(const std::string& fileName)
+{
+    struct stat info {};
+    if (::stat(fileName.c_str(), &info) != 0)
+        return std::nullopt;
+    return FileIdentity{info.st_dev, info.st_ino, info.st_size, Nanoseconds(info.st_mtim), Nanoseconds(info.st_ctim)};
+}
+
+bool HistoryWriter::Seen(const std::string& dataFileName, const std::optional<FileIdentity>& identity) const
+{
+    return seen_ && identity && seen_->name == dataFileName && seen_->identity == *identity;
+}
+
+void HistoryWriter::See(const std::string& dataFileName)
+{
+    seen_.reset();
+    const std::optional<FileIdentity> identity = IdentityOf(dataFileName);
+    const std::optional<std::string> bytes = ReadWholeFile(dataFileName);
+    if (!identity || !bytes || static_cast<off_t>(bytes->size()) != identity->size)
+        return;
+    SeenFile seen{dataFileName, *identity, Sha256(), RecordCount(*bytes)};
+    seen.hash.Add(*bytes);
+    seen_ = std::move(seen);
+}
+
+void HistoryWriter::PrepareAppend(const std::string& dataFileName)
+{
+    if (!Seen(dataFileName, IdentityOf(dataFileName)))
+        See(dataFileName);
+    shaBeforeAppend_ = seen_ ? seen_->hash.Hex() : std::string();
+}
+
+void HistoryWriter::RecordAppend(const std::string& dataFileName, std::string_view record)
+{
+    const std::optional<FileIdentity> identity = IdentityOf(dataFileName);
+    if (seen_ && identity && identity->size == seen_->identity.size + static_cast<off_t>(record.size())) {
+        seen_->hash.Add(record);
+        seen_->records += RecordCount(record);
+        seen_->identity = *identity;
+    } else {
+        See(dataFileName);
+    }
+    QJsonObject event = RecordEvent(history_operation::Append, shaBeforeAppend_, seen_ ? seen_->hash.Hex() : std::string(),
+                                    seen_ ? seen_->records : 0, record);
+    event.insert(history_field::Equation, equation_);
+    event.insert(history_field::ExcludedPoints, ExcludedPointsJson(excluded_));
+    Write(dataFileName, event);
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+#include <optional>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+#include "history/history_event.h"
+#include "history/sha256.h"
+#include "store/change_journal.h"
+
+// Writes one program's events into the histories of the data files it
+// changes, each while the data file's lock is held. Each event is chained to
+// the line before it; after a damaged last line (no JSON object, no line
+// end) the event starts a new segment and names the break. The data file's
+// digest is kept from one append to the next, so that an append hashes only
+// its own bytes while no one else changed the file.
+class HistoryWriter : public ChangeJournal {
+public:
+    explicit HistoryWriter(QString programName);
+
+    // What the next append records beside the record: the equation as the
+    // window shows it and the points switched out of the fit.
+    void SetAppendDetails(QString equation, std::vector<ExcludedPoint> excluded);
+
+    void RecordDelete(const std::string& dataFileName, std::string_view before, std::string_view after, long long n,
+                      std::size_t begin, std::size_t end) override;
+    void RecordEditorSave(const std::string& dataFileName, const std::string* before, std::string_view after) override;
+    void PrepareAppend(const std::string& dataFileName) override;
+    void RecordAppend(const std::string& dataFileName, std::string_view record) override;
+
+    // Writes the event with the fields every event has, durably; the caller
+    // holds the data file's lock. Throws HistoryNotWritten.
+    void Write(const std::string& dataFileName, QJsonObject event);
+
+    // The SHA-256 of a data file as it is now; empty when it cannot be read.
+    static std::string FileSha256(const std::string& dataFileName);
+
+private:
+    struct FileIdentity {
+        dev_t device = 0;
+        ino_t inode = 0;
+        off_t size = 0;
+        long long modified = 0;
+        long long changed = 0;
+        bool operator==(const FileIdentity& other) const;
+    };
+    struct SeenFile {
+        std::string name;
+        FileIdentity identity;
+        Sha256 hash;
+        long long records = 0;
+    };
+    static std::optional<FileIdentity> IdentityOf(const std::string& fileName);
+    bool Seen(const std::string& dataFileName, const std::optional<FileIdentity>& identity) const;
+    void See(const std::string& dataFileName);
+
+    QJsonObject program_;
+    QString equation_;
+    std::vector<ExcludedPoint> excluded_;
+    std::optional<SeenFile> seen_;
+    std::string shaBeforeAppend_;
+};

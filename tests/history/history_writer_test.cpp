@@ -1,0 +1,252 @@
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <csignal>
+#include <sys/stat.h>
+
+#include "child_process.h"
+#include "history/history_commands.h"
+#include "history_fixture.h"
+#include "store/edited_file.h"
+#include "store/record_delete.h"
+#include "store/whole_file.h"
+
+namespace {
+
+std::string Field(const QJsonObject& event, const QString& name)
+{
+    return event.value(name).toString().toStdString();
+}
+
+TEST(HistoryWriter, AppendDeleteAndEditorSaveChainTheirEventsAndHashTheFile)
+{
+    HistoryFolder folder;
+    HistoryWriter writer(QStringLiteral("test"));
+    std::vector<std::string> states{Slurp(folder.data)};
+    writer.SetAppendDetails(QStringLiteral("Y=0.05*X+0.01"), {{3, 10, 0.9}, {5, 30, 1.5}});
+    ASSERT_TRUE(folder.Append(writer));
+    states.push_back(Slurp(folder.data));
+    const std::string second = states.back().substr(RecordLines(states.back(), 2).begin,
+                                                    RecordLines(states.back(), 2).end - RecordLines(states.back(), 2).begin);
+    ASSERT_TRUE(DeleteRecordLines(folder.data, 2, kDataFileLockWait, &writer));
+    states.push_back(Slurp(folder.data));
+    std::string edited = states.back();
+    edited.replace(edited.find("0.75"), 4, "0.76");
+    ASSERT_EQ(SaveEditedFile(folder.data, states.back(), edited, kDataFileLockWait, &writer).status,
+              EditedFileSave::Status::Saved);
+    states.push_back(edited);
+
+    const auto lines = ReadHistoryLines(folder.history).value();
+    const std::vector<QJsonObject> events = folder.Events();
+    ASSERT_EQ(events.size(), 3u);
+    const char* operations[] = {"append", "delete", "editor-save"};
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        SCOPED_TRACE(operations[i]);
+        EXPECT_EQ(Field(events[i], history_field::Operation), operations[i]);
+        EXPECT_EQ(events[i].value(history_field::Seq).toInteger(), static_cast<qint64>(i + 1));
+        EXPECT_EQ(Field(events[i], history_field::PrevSha), i == 0 ? "" : Sha256Hex(lines[i - 1]));
+        EXPECT_EQ(Field(events[i], history_field::ShaBefore), Sha256Hex(states[i]));
+        EXPECT_EQ(Field(events[i], history_field::ShaAfter), Sha256Hex(states[i + 1]));
+        EXPECT_FALSE(Field(events[i], history_field::User).empty());
+        EXPECT_EQ(events[i].value(history_field::Program).toObject().value(QStringLiteral("name")), QStringLiteral("test"));
+        EXPECT_TRUE(events[i].value(history_field::Time).toString().contains(QRegularExpression("T\\d\\d:\\d\\d:\\d\\d.*([+-]\\d\\d:\\d\\d|Z)$")));
+    }
+    EXPECT_EQ(events[0].value(history_field::Record).toInteger(), 4);
+    EXPECT_EQ(TextFileBytes(events[0].value(history_field::Text).toString()), ExampleRecordBytes());
+    EXPECT_EQ(events[0].value(history_field::Equation), QStringLiteral("Y=0.05*X+0.01"));
+    EXPECT_EQ(events[0].value(history_field::ExcludedPoints).toArray().size(), 2);
+    EXPECT_EQ(events[0].value(history_field::ExcludedPoints).toArray()[1].toObject().value(QStringLiteral("x")).toDouble(), 30);
+    EXPECT_EQ(events[1].value(history_field::Record).toInteger(), 2);
+    EXPECT_EQ(TextFileBytes(events[1].value(history_field::Text).toString()), second);
+    EXPECT_LT(lines[2].size(), 600u) << "a one-line change keeps a line, not the file";
+    EXPECT_EQ(VerifyHistory(folder.data).status, 0);
+}
+
+TEST(HistoryWriter, ADamagedHistoryIsNamedByVerifyAndTheNextEventStartsASegment)
+{
+    struct Case {
+        const char* name;
+        void (*damage)(const std::string& history);
+        const char* verifySays;
+        bool breakNamed;
+    };
+    const Case cases[] = {
+        {"garbage", [](const std::string& h) { std::ofstream(h, std::ios::app) << "garbage\n"; }, "line 3", true},
+        {"truncated", [](const std::string& h) { ::truncate(h.c_str(), static_cast<off_t>(Slurp(h).size() - 10)); }, "line 2", true},
+        {"edited", [](const std::string& h) {
+             std::string bytes = Slurp(h);
+             bytes.replace(bytes.find("\"seq\":1"), 7, "\"seq\":7");
+             std::ofstream(h, std::ios::binary) << bytes;
+         }, "line 1", false},
+        {"missing", [](const std::string& h) { std::filesystem::remove(h); }, "missing", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        HistoryFolder folder;
+        HistoryWriter writer(QStringLiteral("test"));
+        ASSERT_TRUE(folder.Append(writer));
+        ASSERT_TRUE(folder.Append(writer));
+        c.damage(folder.history);
+        const CommandOutcome verified = VerifyHistory(folder.data);
+        EXPECT_EQ(verified.status, 1);
+        EXPECT_NE(verified.error.find(c.verifySays), std::string::npos) << verified.error;
+        ASSERT_NO_THROW(DeleteRecordLines(folder.data, 1, kDataFileLockWait, &writer));
+        const QJsonObject last = folder.Events().back();
+        EXPECT_EQ(last.value(history_field::Operation), QStringLiteral("delete"));
+        EXPECT_EQ(last.contains(history_field::Break), c.breakNamed);
+        EXPECT_EQ(last.value(history_field::Seq).toInteger(), static_cast<qint64>(folder.Events().size()));
+    }
+}
+
+// Delete, editor save and append with a history that cannot be written: 1,
+// 2 and 4 for each that ended with HistoryNotWritten; 20 when the data file
+// changed before the append.
+int RefusedCommands(const HistoryFolder& folder)
+{
+    const std::string before = Slurp(folder.data);
+    HistoryWriter writer(QStringLiteral("test"));
+    const std::function<void()> commands[] = {
+        [&] { DeleteRecordLines(folder.data, 1, kDataFileLockWait, &writer); },
+        [&] { SaveEditedFile(folder.data, before, "", kDataFileLockWait, &writer); },
+        [&] {
+            if (Slurp(folder.data) != before)
+                throw std::runtime_error("changed");
+            folder.Append(writer);
+        },
+    };
+    int refused = 0;
+    for (int k = 0; k < 3; ++k) {
+        try {
+            commands[k]();
+        } catch (const HistoryNotWritten&) {
+            refused += 1 << k;
+        } catch (const std::runtime_error&) {
+            return 20;
+        }
+    }
+    return refused;
+}
+
+// A history nobody but its owner may write, and a process of another user.
+TEST(HistoryWriter, AHistoryThatCannotBeWrittenRefusesDeleteAndEditorSaveAndAppendKeepsTheRecord)
+{
+    HistoryFolder folder;
+    HistoryWriter writer(QStringLiteral("test"));
+    ASSERT_TRUE(folder.Append(writer));
+    ::chmod(folder.dir.Path().c_str(), 0777);
+    ::chmod(folder.data.c_str(), 0666);
+    ::chmod(folder.history.c_str(), 0444);
+    const std::string before = Slurp(folder.data);
+    const std::string history = Slurp(folder.history);
+    const int code = RunChild([&] {
+        if (::geteuid() == 0 && ::setuid(65534) != 0)
+            return 10;
+        return RefusedCommands(folder);
+    });
+    EXPECT_EQ(code, 7);
+    EXPECT_EQ(Slurp(folder.data), before + ExampleRecordBytes()) << "the append keeps its record";
+    EXPECT_EQ(Slurp(folder.history), history);
+}
+
+// A full disk: the history cannot grow, the data file can.
+TEST(HistoryWriter, AFullDiskForTheHistoryRefusesDeleteAndEditorSaveAndKeepsTheAppendedRecord)
+{
+    HistoryFolder folder(1);
+    HistoryWriter writer(QStringLiteral("test"));
+    for (int k = 0; k < 4; ++k)
+        ASSERT_TRUE(folder.Append(writer));
+    std::ofstream(folder.data, std::ios::binary) << ExampleRecordBytes();
+    const auto historySize = static_cast<rlim_t>(Slurp(folder.history).size());
+    const std::string before = Slurp(folder.data);
+    const int code = RunChild([&] {
+        LimitFileSize(historySize);
+        return RefusedCommands(folder);
+    });
+    EXPECT_EQ(code, 7);
+    EXPECT_EQ(Slurp(folder.data), before + ExampleRecordBytes());
+    EXPECT_EQ(static_cast<rlim_t>(Slurp(folder.history).size()), historySize) << "no half event";
+}
+
+// The journal of a process killed at one step of a delete or an editor save.
+class KilledAt : public HistoryWriter {
+public:
+    KilledAt(int step) : HistoryWriter(QStringLiteral("test")), step_(step) {}
+    void RecordDelete(const std::string& d, std::string_view b, std::string_view a, long long n, std::size_t begin,
+                      std::size_t end) override
+    {
+        Maybe(0);
+        HistoryWriter::RecordDelete(d, b, a, n, begin, end);
+        Maybe(1);
+    }
+    void RecordEditorSave(const std::string& d, const std::string* b, std::string_view a) override
+    {
+        Maybe(0);
+        HistoryWriter::RecordEditorSave(d, b, a);
+        Maybe(1);
+    }
+
+private:
+    void Maybe(int step) const
+    {
+        if (step == step_)
+            ::raise(SIGKILL);
+    }
+    int step_;
+};
+
+TEST(HistoryWriter, AKilledDeleteOrEditorSaveNeverLosesTheRecordFromBoth)
+{
+    for (int step = 0; step <= 2; ++step)
+        for (const bool editor : {false, true}) {
+            SCOPED_TRACE(std::to_string(step) + (editor ? " editor" : " delete"));
+            HistoryFolder folder;
+            std::string marked = ExampleRecordBytes();
+            marked.replace(marked.find("14:27"), 5, "15:00");
+            const std::string text = ExampleRecordBytes() + marked + ExampleRecordBytes();
+            std::ofstream(folder.data, std::ios::binary) << text;
+            const ByteRange second = RecordLines(text, 2);
+            const int code = RunChild([&] {
+                KilledAt journal(step);
+                std::string without = text;
+                without.erase(second.begin, second.end - second.begin);
+                if (editor)
+                    SaveEditedFile(folder.data, text, without, kDataFileLockWait, &journal);
+                else
+                    DeleteRecordLines(folder.data, 2, kDataFileLockWait, &journal);
+                return 0;
+            });
+            EXPECT_EQ(code, step == 2 ? 0 : -1);
+            const bool inData = Slurp(folder.data).find("15:00") != std::string::npos;
+            bool inHistory = false;
+            for (const QJsonObject& event : folder.Events()) {
+                const std::string kept = editor ? DiffFromJson(event.value(history_field::Diff).toObject()).oldText
+                                                : TextFileBytes(event.value(history_field::Text).toString());
+                inHistory = inHistory || kept.find("15:00") != std::string::npos;
+            }
+            EXPECT_TRUE(inData || inHistory);
+            EXPECT_EQ(inData, step < 2);
+        }
+}
+
+TEST(HistoryWriter, TwoProgramsAppendingToOneFileMakeOneWholeChain)
+{
+    HistoryFolder folder(1);
+    constexpr int kEach = 15;
+    std::vector<pid_t> children;
+    for (int program = 0; program < 2; ++program)
+        children.push_back(StartChild([&] {
+            HistoryWriter writer(QStringLiteral("test"));
+            for (int k = 0; k < kEach; ++k)
+                if (!folder.Append(writer))
+                    return 1;
+            return 0;
+        }));
+    for (const pid_t child : children)
+        EXPECT_EQ(WaitChild(child), 0);
+    EXPECT_EQ(folder.Events().size(), 2u * kEach);
+    const CommandOutcome verified = VerifyHistory(folder.data);
+    EXPECT_EQ(verified.status, 0) << verified.error;
+    EXPECT_EQ(folder.Events().back().value(history_field::Record).toInteger(), 1 + 2 * kEach);
+}
+
+}  // namespace
