@@ -15,7 +15,7 @@ build: configure
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
-	for suite in core store; do (cd $(BUILD)/sanitized/tests/$$suite && ctest --output-on-failure -j$(JOBS)) || exit 1; done
+	for suite in core store history report; do (cd $(BUILD)/sanitized/tests/$$suite && ctest --output-on-failure -j$(JOBS)) || exit 1; done
 
 # Every suite under the address and undefined-behaviour sanitizers.
 .PHONY: test-sanitized
