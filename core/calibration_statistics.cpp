@@ -68,6 +68,7 @@ std::vector<CalibrationPoint> PointsInFit(const CalibrationState& s)
 {
     std::vector<CalibrationPoint> points;
     const int last = std::min<int>(s.PointCount, PointArray<double>::Size);
+    points.reserve(static_cast<std::size_t>(std::max(last, 0)));
     for (int i = 1; i <= last; ++i)
         if (s.PointExcluded[i] != 'y')
             points.push_back({s.PercentValues[i], s.MeasuredValues[i]});

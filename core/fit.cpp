@@ -117,8 +117,14 @@ FitOutcome FitLine(CalibrationState& s, std::string_view separator)
 
 std::string EquationText(double a, double b, std::string_view separator)
 {
-    return "Уравнение прямой:\n\rY=" + FormatGeneral(a, kEquationPrecision, separator) + "*X+" +
-           FormatGeneral(b, kEquationPrecision, separator);
+    constexpr std::size_t kRoom = 64;
+    std::string text;
+    text.reserve(kRoom);
+    text += "Уравнение прямой:\n\rY=";
+    text += FormatGeneral(a, kEquationPrecision, separator);
+    text += "*X+";
+    text += FormatGeneral(b, kEquationPrecision, separator);
+    return text;
 }
 
 std::string DeviationText(const CalibrationState& s, int i, std::string_view separator)

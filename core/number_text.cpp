@@ -3,10 +3,13 @@
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <cstdint>
 #include <cstring>
+#include <limits>
 #include <locale.h>
 
 #include "decimal_digits.h"
+#include "powers_of_ten.h"
 
 namespace {
 
@@ -21,6 +24,48 @@ Extended ToExtended(const std::string& ascii)
 {
     static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     return strtold_l(ascii.c_str(), nullptr, c);
+}
+
+// The powers of ten an extended value holds exactly: 10^k = 2^k 5^k, and 5^27
+// still fits the 64 bits of its significand.
+constexpr int kMostExactPower = 27;
+static_assert(std::numeric_limits<Extended>::digits >= 64, "64-bit significands expected");
+constexpr PowersOfTen<Extended, kMostExactPower> kExactPowersOfTen;
+
+// The most digits an unsigned 64-bit integer always holds, and the most an
+// exponent is read with here.
+constexpr int kMostWholeDigits = 19;
+constexpr std::size_t kMostExponentDigits = 4;
+
+// Most typed numbers have at most 19 significant digits and a small
+// exponent: their value is an integer held exactly, times or divided by a
+// power of ten held exactly, and that one operation rounds as strtold
+// rounds the decimal. Empty for the others, which strtold reads.
+std::optional<Extended> ExactDecimal(std::string_view whole, std::string_view fraction, bool negativeExponent,
+                                     std::string_view exponent)
+{
+    if (exponent.size() > kMostExponentDigits)
+        return std::nullopt;
+    std::uint64_t significand = 0;
+    int significantDigits = 0;
+    for (const std::string_view part : {whole, fraction})
+        for (const char c : part) {
+            if (significantDigits == 0 && c == '0')
+                continue;
+            if (++significantDigits > kMostWholeDigits)
+                return std::nullopt;
+            significand = significand * 10 + static_cast<std::uint64_t>(c - '0');
+        }
+    if (significand == 0)
+        return Extended{0};
+    int power = 0;
+    for (const char c : exponent)
+        power = power * 10 + (c - '0');
+    power = (negativeExponent ? -power : power) - static_cast<int>(fraction.size());
+    if (power < -kMostExactPower || power > kMostExactPower)
+        return std::nullopt;
+    const auto value = static_cast<Extended>(significand);
+    return power < 0 ? value / kExactPowersOfTen.power[-power] : value * kExactPowersOfTen.power[power];
 }
 
 // The text of one number, built in place: the longest is a sign, 18 integer
@@ -108,44 +153,49 @@ std::optional<Extended> ParseNumber(std::string_view text, std::string_view sepa
         while (i < n && text[i] == ' ')
             ++i;
     };
-    auto digitsFrom = [&](std::string& into) {
+    auto digits = [&] {
+        const std::size_t start = i;
         while (i < n && IsDigit(text[i]))
-            into += text[i++];
+            ++i;
+        return text.substr(start, i - start);
     };
 
-    std::string ascii;
     skipSpaces();
-    if (i < n && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-')
-            ascii += '-';
-        ++i;
-    }
-    std::string whole, fraction;
-    digitsFrom(whole);
+    bool negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+    const std::string_view whole = digits();
+    std::string_view fraction;
     bool hasSeparator = false;
     if (!separator.empty() && text.substr(i, separator.size()) == separator) {
         hasSeparator = true;
         i += separator.size();
-        digitsFrom(fraction);
+        fraction = digits();
     }
     if (whole.empty() && fraction.empty() && !hasSeparator)
         return std::nullopt;
-    ascii += whole.empty() ? "0" : whole;
-    ascii += '.';
-    ascii += fraction.empty() ? "0" : fraction;
+    bool negativeExponent = false;
+    std::string_view exponent;
     if (i < n && (text[i] == 'E' || text[i] == 'e')) {
         ++i;
-        std::string sign;
         if (i < n && (text[i] == '+' || text[i] == '-'))
-            sign = text[i++];
-        std::string exponent;
-        digitsFrom(exponent);
-        if (!exponent.empty())
-            ascii += "e" + sign + exponent;
+            negativeExponent = text[i++] == '-';
+        exponent = digits();
     }
     skipSpaces();
     if (i != n)
         return std::nullopt;
+    if (const auto exact = ExactDecimal(whole, fraction, negativeExponent, exponent))
+        return negative ? -*exact : *exact;
+
+    std::string ascii = negative ? "-" : "";
+    ascii += whole.empty() ? std::string_view("0") : whole;
+    ascii += '.';
+    ascii += fraction.empty() ? std::string_view("0") : fraction;
+    if (!exponent.empty()) {
+        ascii += negativeExponent ? "e-" : "e";
+        ascii += exponent;
+    }
     const Extended value = ToExtended(ascii);
     if (std::isinf(value))
         return std::nullopt;

@@ -1,5 +1,7 @@
 #include "report/csv_format.h"
 
+#include <algorithm>
+
 #include "report/number_format.h"
 
 namespace {
@@ -12,9 +14,14 @@ constexpr const char* kHeader =
 // The fields are appended to the text of the record as they are made, with
 // no text of their own: the report writes a hundred thousand rows in well
 // under a second.
+bool NeedsQuotes(const std::string& text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; });
+}
+
 void Field(std::string& out, const std::string& text)
 {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+    if (!NeedsQuotes(text)) {
         out += text;
         return;
     }
@@ -39,10 +46,9 @@ void Number(std::string& out, const std::optional<double>& value)
 }
 
 // The record's line and limits, each field followed by a comma.
-std::string LineFields(const RecordReport& record)
+void LineFields(std::string& out, const RecordReport& record)
 {
     const CalibrationStatistics& st = record.statistics;
-    std::string out;
     Field(out, record.equation);
     for (const std::optional<double>& value :
          {std::optional<double>(st.slope), std::optional<double>(st.intercept), st.decisionLimit, st.detectionLimit,
@@ -50,20 +56,20 @@ std::string LineFields(const RecordReport& record)
         out += ',';
         Number(out, value);
     }
-    return out + ",";
+    out += ',';
 }
 
 // The coefficients of the record's curve, each followed by a comma.
-std::string CurveCoefficients(const RecordReport& record)
+void CurveCoefficients(std::string& out, const RecordReport& record)
 {
-    if (!record.quadratic)
-        return ",,,";
-    std::string out;
+    if (!record.quadratic) {
+        out += ",,,";
+        return;
+    }
     for (const double value : {record.quadratic->a, record.quadratic->b, record.quadratic->c}) {
         Number(out, value);
         out += ',';
     }
-    return out;
 }
 
 void ReadingFields(std::string& out, const ReadingReport& reading)
@@ -95,40 +101,45 @@ void CurveReadingFields(std::string& out, const ReadingReport& reading)
 
 }  // namespace
 
-std::string CsvReportWriter::Text(const RecordReport& record)
+void CsvReportWriter::AppendText(const RecordReport& record, std::string& out)
 {
-    // Room for the rows a record usually gets, so that the text is not moved
-    // as it grows.
-    constexpr std::size_t kRowRoom = 256;
-    std::string out;
-    out.reserve(kRowRoom * (record.readings.size() + 1));
     if (!headerWritten_) {
-        out = kHeader;
+        out += kHeader;
         headerWritten_ = true;
     }
-    std::string lead = std::to_string(record.number) + ",";
-    Field(lead, record.date);
-    lead += ',';
-    Field(lead, record.time);
-    lead += ',';
+    // The fields every row of the record repeats are made once, in texts
+    // kept from record to record.
+    lead_.clear();
+    lead_ += std::to_string(record.number);
+    lead_ += ',';
+    Field(lead_, record.date);
+    lead_ += ',';
+    Field(lead_, record.time);
+    lead_ += ',';
     if (record.error) {
-        out += lead + ",,,,,,,,,,,,,,,,";
+        out += lead_;
+        out += ",,,,,,,,,,,,,,,,";
         Field(out, *record.error);
-        return out + "\r\n";
+        out += "\r\n";
+        return;
     }
-    const std::string line = LineFields(record);
-    const std::string coefficients = CurveCoefficients(record);
-    if (record.readings.empty())
-        return out + lead + ",,,," + line + coefficients + ",,,\r\n";
+    line_.clear();
+    LineFields(line_, record);
+    CurveCoefficients(line_, record);
+    if (record.readings.empty()) {
+        out += lead_;
+        out += ",,,,";
+        out += line_;
+        out += ",,,\r\n";
+        return;
+    }
     for (const ReadingReport& reading : record.readings) {
-        out += lead;
+        out += lead_;
         ReadingFields(out, reading);
-        out += line;
-        out += coefficients;
+        out += line_;
         CurveReadingFields(out, reading);
         out += ",\r\n";
     }
-    return out;
 }
 
 std::string CsvReportWriter::Closing()

@@ -11,9 +11,11 @@ public:
     using TextReportWriter::TextReportWriter;
 
 protected:
-    std::string Text(const RecordReport& record) override;
+    void AppendText(const RecordReport& record, std::string& out) override;
     std::string Closing() override;
 
 private:
     bool headerWritten_ = false;
+    std::string lead_;
+    std::string line_;
 };

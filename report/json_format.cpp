@@ -169,7 +169,7 @@ std::string ExcludedPointObject(const ExcludedPointReport& point)
 
 }  // namespace
 
-std::string JsonReportWriter::Text(const RecordReport& record)
+void JsonReportWriter::AppendText(const RecordReport& record, std::string& out)
 {
     Members m;
     m.Add("record", std::to_string(record.number));
@@ -194,9 +194,9 @@ std::string JsonReportWriter::Text(const RecordReport& record)
         m.Add("points", Array(record.points, PointObject));
         m.Add("readings", Array(record.readings, ReadingObject));
     }
-    const std::string opening = first_ ? "[\n" : ",\n";
+    out += first_ ? "[\n" : ",\n";
     first_ = false;
-    return opening + m.Close();
+    out += m.Close();
 }
 
 std::string JsonReportWriter::Closing()

@@ -9,7 +9,7 @@ public:
     using TextReportWriter::TextReportWriter;
 
 protected:
-    std::string Text(const RecordReport& record) override;
+    void AppendText(const RecordReport& record, std::string& out) override;
     std::string Closing() override;
 
 private:

@@ -4,9 +4,11 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 
 #include "core/number_text.h"
+#include "core/powers_of_ten.h"
 
 namespace {
 
@@ -24,24 +26,20 @@ constexpr std::uint64_t kLeast17Digits = 10000000000000000;
 
 constexpr int kMostPowerOfTen = 21;
 
-struct PowersOfTen {
-    Wide power[kMostPowerOfTen + 1] = {1};
-    constexpr PowersOfTen()
-    {
-        for (int i = 1; i <= kMostPowerOfTen; ++i)
-            power[i] = power[i - 1] * 10;
-    }
-};
-constexpr PowersOfTen kPowersOfTen;
+constexpr PowersOfTen<Wide, kMostPowerOfTen> kPowersOfTen;
 
 // The 17 significant digits of `magnitude` (in the range above), rounded
 // half to even from its exact binary value, and the decimal exponent of the
 // first of them.
 std::pair<std::uint64_t, int> SeventeenDigits(double magnitude)
 {
-    int binaryExponent = 0;
-    const double fraction = std::frexp(magnitude, &binaryExponent);
-    const auto significand = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    // A normal double: 52 stored bits, the leading 1 and a biased exponent.
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    constexpr int kStoredBits = 52;
+    constexpr int kExponentBias = 1023;
+    const std::uint64_t significand = (bits & ((std::uint64_t{1} << kStoredBits) - 1)) | (std::uint64_t{1} << kStoredBits);
+    const int binaryExponent = static_cast<int>(bits >> kStoredBits) - kExponentBias + 1;
     const int shift = 53 - binaryExponent;  // magnitude = significand / 2^shift
     // log10(2): the decimal exponent from the binary one, off by one at most.
     constexpr double kDecimalsPerBit = 0.30102999566398120;

@@ -151,7 +151,8 @@ RecordReport RecordAnalyser::Analyse(const StoredRecord& record)
     report.lineHigh = fit.high;
     report.points.reserve(fit.points.size());
     for (std::size_t i = 0; i < fit.points.size(); ++i)
-        report.points.push_back({fit.points[i].x, fit.points[i].y, fit.deviationTexts[i], fit.points[i].colour == clLime});
+        report.points.push_back(
+            {fit.points[i].x, fit.points[i].y, std::move(fit.deviationTexts[i]), fit.points[i].colour == clLime});
     const std::vector<CalibrationPoint> inFit = PointsInFit(s);
     report.statistics = ComputeCalibrationStatistics(inFit, s.SlopeA, s.InterceptB, settings_.alpha);
     if (WantsCurve(settings_.model, report.statistics))

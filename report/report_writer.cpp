@@ -2,15 +2,30 @@
 
 #include <QIODevice>
 
-void TextReportWriter::Put(const std::string& bytes)
+namespace {
+
+constexpr std::size_t kBlock = std::size_t{1} << 16;
+
+}  // namespace
+
+void TextReportWriter::Write(const RecordReport& record)
 {
-    const auto size = static_cast<qint64>(bytes.size());
-    if (device_.write(bytes.data(), size) != size)
+    AppendText(record, pending_);
+    if (pending_.size() >= kBlock)
+        Put();
+}
+
+void TextReportWriter::Put()
+{
+    const auto size = static_cast<qint64>(pending_.size());
+    if (device_.write(pending_.data(), size) != size)
         failed_ = true;
+    pending_.clear();
 }
 
 bool TextReportWriter::Finish()
 {
-    Put(Closing());
+    pending_ += Closing();
+    Put();
     return !failed_;
 }

@@ -16,20 +16,24 @@ public:
     virtual bool Finish() = 0;
 };
 
-// The base of the formats that are text: each record becomes bytes that go to
-// the device as they are made.
+// The base of the formats that are text: the bytes of the records are
+// gathered in one buffer, used again and again, and go to the device in
+// blocks, so that memory stays flat and a record costs no allocation.
 class TextReportWriter : public ReportWriter {
 public:
     explicit TextReportWriter(QIODevice& device) : device_(device) {}
-    void Write(const RecordReport& record) override { Put(Text(record)); }
+    void Write(const RecordReport& record) override;
     bool Finish() override;
 
 protected:
-    virtual std::string Text(const RecordReport& record) = 0;
+    // Appends the bytes of the record to `out`.
+    virtual void AppendText(const RecordReport& record, std::string& out) = 0;
     virtual std::string Closing() { return {}; }
-    void Put(const std::string& bytes);
 
 private:
+    void Put();
+
     QIODevice& device_;
+    std::string pending_;
     bool failed_ = false;
 };

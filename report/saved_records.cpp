@@ -10,11 +10,12 @@
 
 namespace {
 
+// The value's bytes: eight of them, so that no separator is needed.
 void AddNumber(std::string& key, double value)
 {
-    std::uint64_t bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
-    key += std::to_string(bits) + '\x1f';
+    char bytes[sizeof value];
+    std::memcpy(bytes, &value, sizeof value);
+    key.append(bytes, sizeof bytes);
 }
 
 // The fields a record reads as, in one text.
@@ -54,7 +55,9 @@ std::optional<RecordBody> FirstRecord(std::string_view text)
     if (!SkipToMarkerLine(reader))
         return std::nullopt;
     reader.ReadLine();
-    return ReadRecordBody(reader);
+    RecordBody body;
+    ReadRecordBody(reader, body);
+    return body;
 }
 
 }  // namespace
@@ -75,6 +78,8 @@ SavedRecords::SavedRecords(const std::string& dataFile)
 
 std::optional<SavedByReport> SavedRecords::Find(const StoredRecord& record) const
 {
+    if (byRecord_.empty())
+        return std::nullopt;
     const auto found = byRecord_.find(RecordKey(record));
     if (found == byRecord_.end())
         return std::nullopt;

@@ -16,14 +16,16 @@ std::string Table(const TableRows& rows)
 
 }  // namespace
 
-std::string PlainTextReportWriter::Text(const RecordReport& record)
+void PlainTextReportWriter::AppendText(const RecordReport& record, std::string& out)
 {
-    std::string out = RecordTitle(record) + "\n";
+    out += RecordTitle(record) + "\n";
     out += "Погрешность: " + ShortNumber(record.tolerance) + "\n";
     for (const std::string& line : SavedByLines(record))
         out += line + "\n";
-    if (record.error)
-        return out + FitErrorText(record) + "\n\n";
+    if (record.error) {
+        out += FitErrorText(record) + "\n\n";
+        return;
+    }
     out += "Уравнение прямой: " + PrintedEquation(record) + "\n";
     out += "Точки:\n" + Table(PointRows(record));
     out += StatisticsHeading(settings_) + "\n" + Table(StatisticsRows(record));
@@ -34,5 +36,5 @@ std::string PlainTextReportWriter::Text(const RecordReport& record)
         if (!record.readings.empty())
             out += CurveReadingsHeading(settings_) + "\n" + Table(CurveReadingRows(record));
     }
-    return out + "\n";
+    out += "\n";
 }

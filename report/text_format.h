@@ -11,7 +11,7 @@ public:
     }
 
 protected:
-    std::string Text(const RecordReport& record) override;
+    void AppendText(const RecordReport& record, std::string& out) override;
 
 private:
     ReportSettings settings_;

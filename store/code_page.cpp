@@ -1,5 +1,6 @@
 #include "code_page.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -94,10 +95,15 @@ Decoded DecodeUtf8(std::string_view text, std::size_t at)
 
 std::string Cp1251ToUtf8(std::string_view cp1251)
 {
-    std::string out;
+    // ASCII, as numbers and dates are, is the same in both.
+    const auto firstHigh =
+        std::find_if(cp1251.begin(), cp1251.end(), [](char byte) { return static_cast<unsigned char>(byte) >= 0x80; });
+    std::string out(cp1251.begin(), firstHigh);
+    if (firstHigh == cp1251.end())
+        return out;
     out.reserve(cp1251.size() * 2);
-    for (const char byte : cp1251)
-        AppendUtf8(out, CodePointOf(static_cast<unsigned char>(byte)));
+    for (auto byte = firstHigh; byte != cp1251.end(); ++byte)
+        AppendUtf8(out, CodePointOf(static_cast<unsigned char>(*byte)));
     return out;
 }
 

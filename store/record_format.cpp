@@ -14,22 +14,29 @@ std::string_view Field(std::string_view line, std::size_t length)
     return line.size() > kLabelLength ? line.substr(kLabelLength, length) : std::string_view();
 }
 
-std::string ReadField(TextReader& reader, std::size_t length)
+void ReadField(TextReader& reader, std::size_t length, std::string& field)
 {
-    return std::string(Field(reader.ReadLine(kLabelLength + length), length));
+    field.assign(Field(reader.ReadLine(kLabelLength + length), length));
 }
 
-std::vector<std::string> ReadReadings(TextReader& reader)
+// Into the texts already there, so that a body read again and again keeps
+// its memory.
+void ReadReadings(TextReader& reader, std::vector<std::string>& readings)
 {
-    std::vector<std::string> readings;
+    std::size_t count = 0;
     for (;;) {
         const std::string_view line = reader.ReadLine();
         if (line.empty() || IsMarkerLine(line))
-            return readings;
-        readings.emplace_back(line);
+            break;
+        if (count < readings.size())
+            readings[count].assign(line);
+        else
+            readings.emplace_back(line);
+        ++count;
         if (reader.AtEnd())
-            return readings;
+            break;
     }
+    readings.resize(count);
 }
 
 }  // namespace
@@ -47,8 +54,8 @@ bool SkipToMarkerLine(TextReader& reader) { return reader.SkipToLineStartingWith
 RecordHead ReadRecordHead(TextReader& reader)
 {
     RecordHead head;
-    head.dateField = ReadField(reader, kDateFieldLength);
-    head.timeField = ReadField(reader, kTimeFieldLength);
+    ReadField(reader, kDateFieldLength, head.dateField);
+    ReadField(reader, kTimeFieldLength, head.timeField);
     return head;
 }
 
@@ -59,21 +66,22 @@ std::string ListedDate(std::string_view dateField)
 
 int RecordBody::ReadingRows() const { return std::max(2, static_cast<int>(readings.size()) + 1); }
 
-RecordBody ReadRecordBody(TextReader& reader)
+void ReadRecordBody(TextReader& reader, RecordBody& body)
 {
-    RecordBody body;
-    body.head = ReadRecordHead(reader);
+    ReadField(reader, kDateFieldLength, body.head.dateField);
+    ReadField(reader, kTimeFieldLength, body.head.timeField);
     body.tolerance = reader.ReadRealLine();
     body.pointCount = static_cast<std::uint16_t>(reader.ReadIntegerLine());
     body.storedDecimals = static_cast<std::uint16_t>(reader.ReadIntegerLine());
     const int points = std::min(body.pointCount, kMaxRecordPoints);
-    body.x.reserve(static_cast<std::size_t>(points));
-    body.y.reserve(static_cast<std::size_t>(points));
+    body.x.clear();
+    body.y.clear();
     for (int i = 0; i < points; ++i) {
         body.x.push_back(reader.ReadRealLine());
         body.y.push_back(reader.ReadRealLine());
     }
     if (body.pointCount <= kMaxRecordPoints)
-        body.readings = ReadReadings(reader);
-    return body;
+        ReadReadings(reader, body.readings);
+    else
+        body.readings.clear();
 }

@@ -69,5 +69,6 @@ struct RecordBody {
 // lines; the tolerance, the count and the decimals, each the first token of
 // the next line holding one; then X and Y of each point, each the first token
 // of the next line holding one; then the readings, whole lines up to an empty
-// line, a marker line or the end of the text.
-RecordBody ReadRecordBody(TextReader& reader);
+// line, a marker line or the end of the text. Every field of `body` is
+// replaced; the memory it holds is used again.
+void ReadRecordBody(TextReader& reader, RecordBody& body);

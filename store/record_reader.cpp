@@ -11,7 +11,7 @@ LoadedRecord ReadRecord(const std::string& dataFileName, long long n)
         reader.ReadLine(0);
         if (marker && ++record.markers == n) {
             record.found = true;
-            record.body = ReadRecordBody(reader);
+            ReadRecordBody(reader, record.body);
             return record;
         }
         if (!SkipToMarkerLine(reader))

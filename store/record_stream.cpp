@@ -9,7 +9,7 @@ namespace {
 
 constexpr std::size_t kChunk = 1 << 20;
 // The first view of a record; widened while the record goes on past it.
-constexpr std::size_t kWindow = 4096;
+constexpr std::size_t kWindow = 1024;
 constexpr char kCtrlZ = 26;
 
 }  // namespace
@@ -59,35 +59,47 @@ bool RecordStream::AtEndOfText() const
     return eof_ && scan_ + window_ >= buffer_.size();
 }
 
-// Moves scan_ to the next marker line; false when there is none. A line is
-// only judged once it is whole (or the file ends).
+// Moves scan_ to the '#' of the next marker line; false when there is none.
+// The search looks for the marker byte rather than at every line; from the
+// marker line's start on, the record reads the same.
 bool RecordStream::FindMarker()
 {
     for (;;) {
-        TextReader reader(View());
-        bool found = false;
-        std::size_t passed = 0;
-        while (!reader.AtEnd()) {
-            const std::size_t lineStart = reader.Position();
-            const bool marker = AtMarkerLine(reader, firstLine_);
-            reader.ReadLine(0);
-            if (reader.AtEnd() && !AtEndOfText())
-                break;
-            firstLine_ = false;
-            if (marker) {
-                passed = lineStart;
-                found = true;
-                break;
+        const std::string_view view = View();
+        if (firstLine_) {
+            // The text's first line is a marker line only as it stands.
+            if (!view.empty() && view.front() == kRecordMarker) {
+                firstLine_ = false;
+                return true;
             }
-            passed = reader.Position();
+            const std::size_t end = view.find('\r');
+            if (end == std::string_view::npos) {
+                if (AtEndOfText() || !More())
+                    return false;
+                continue;
+            }
+            scan_ += end + 1;
+            firstLine_ = false;
+            continue;
         }
-        scan_ += passed;
-        if (found)
+        TextReader reader(view);
+        if (SkipToMarkerLine(reader)) {
+            scan_ += reader.Position();
             return true;
-        // Lines passed bring bytes beyond the old view into view; only when
-        // none could be passed must the view grow.
-        if (passed == 0 && !More())
+        }
+        if (AtEndOfText())
             return false;
+        // The lines that end in view hold no marker line; the last one,
+        // which may go on, and the blanks in front of a marker beyond the
+        // view are looked at again with more bytes. A LF left in front of
+        // them is a blank like the others.
+        const std::size_t end = view.rfind('\r');
+        if (end == std::string_view::npos) {
+            if (!More())
+                return false;
+            continue;
+        }
+        scan_ += end + 1;
     }
 }
 
@@ -97,7 +109,7 @@ bool RecordStream::ParseAtMarker(StoredRecord& record)
         TextReader reader(View());
         reader.ReadLine(0);
         const std::size_t afterMarker = reader.Position();
-        static_cast<RecordBody&>(record) = ReadRecordBody(reader);
+        ReadRecordBody(reader, record);
         if (!reader.AtEnd() || !More()) {
             scan_ += afterMarker;
             window_ = kWindow;

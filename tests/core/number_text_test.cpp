@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
+#include <locale.h>
+#include <string>
+#include <vector>
 
 #include "core/number_text.h"
 
@@ -114,6 +118,30 @@ TEST_P(NumberTextTest, ParseAcceptsTheNumberForms)
     EXPECT_EQ(*ParseNumber("2e-", sep()), 2.0L);
     EXPECT_EQ(*ParseNumber(L("1.5E+2"), sep()), 150.0L);
     EXPECT_EQ(static_cast<double>(*ParseNumber(L("0.1"), sep())), 0.1);
+}
+
+// Every text reads as strtold reads it, to the last bit: short ones by
+// integer arithmetic, the others by the library.
+TEST_P(NumberTextTest, ParseRoundsAsTheLibraryDoes)
+{
+    std::vector<std::string> texts = {"9007199254740993", "18446744073709551615", "18446744073709551616",
+                                      "1234567890123456789e-27", "1234567890123456789e-28", "3e27", "3e28",
+                                      "-0", "0.000", "-0.0e5", "00000000000000000000000000012.5", "7e-0004"};
+    std::srand(19);
+    for (int i = 0; i < 3000; ++i) {
+        std::string t = std::rand() % 2 ? "-" : "";
+        for (int d = std::rand() % 22; d >= 0; --d)
+            t += static_cast<char>('0' + std::rand() % 10);
+        t.insert(std::rand() % t.size() + (t[0] == '-'), ".");
+        texts.push_back(t + (std::rand() % 3 ? "" : "e" + std::to_string(std::rand() % 61 - 30)));
+    }
+    const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    for (const std::string& text : texts) {
+        const long double expected = strtold_l(text.c_str(), nullptr, c);
+        const long double got = *ParseNumber(L(text), sep());
+        EXPECT_TRUE(got == expected && std::signbit(got) == std::signbit(expected)) << text;
+    }
+    freelocale(c);
 }
 
 TEST_P(NumberTextTest, ParseRejectsEverythingElse)

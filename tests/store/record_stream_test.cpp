@@ -180,6 +180,22 @@ TEST(RecordStream, TheExampleRecordAndTheTextRulesOfTheReaders)
     EXPECT_TRUE(large[0].readings.empty());
 }
 
+// The marker lines the load counts, whatever stands in front of them, and
+// blank runs longer than the stream's first view.
+TEST(RecordStream, FindsTheMarkerLinesTheLoadFinds)
+{
+    TempDir dir;
+    const std::string body = "\r\nDate: 05.03.2007\r\nTimer: 14:27\r\n0.05\r\n1\r\n8\r\n1\r\n2\r\n3\r\n";
+    const std::string blanks = std::string(2500, ' ') + "\r\n\n\t" + std::string(1500, ' ');
+    for (const std::string& bytes : {" #" + body + "#" + body, "x#\r\n\n  \t#" + body + "a#b\r\n\r\r\n #" + body,
+                                     "\n#" + body + blanks + "#" + body + blanks, blanks + "x#" + body + blanks + "#" + body}) {
+        const std::string file = dir.Write("markers.dat", bytes);
+        const std::vector<StoredRecord> records = StreamAll(file);
+        EXPECT_EQ(static_cast<long long>(records.size()), ReadRecord(file, 1 << 30).markers) << bytes.substr(0, 20);
+        ExpectSameAsRecordReader(file, records);
+    }
+}
+
 TEST(RecordStream, AFileThatCannotBeOpenedIsNotOpen)
 {
     RecordStream stream("/nonexistent/folder/lab.dat");
