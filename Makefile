@@ -15,6 +15,13 @@ build: configure
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	for suite in core store history report; do (cd $(BUILD)/sanitized/tests/$$suite && ctest --output-on-failure -j$(JOBS)) || exit 1; done
+
+# Every suite under the address and undefined-behaviour sanitizers.
+.PHONY: test-sanitized
+test-sanitized: build
+	@cmake --build $(BUILD)/sanitized -j$(JOBS)
+	cd $(BUILD)/sanitized && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 # The data file commands on real shares (sshfs, bindfs, Samba through GVfs),
 # each server started and stopped by the script; needs root and /dev/fuse.

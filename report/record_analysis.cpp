@@ -5,14 +5,12 @@
 #include <cmath>
 
 #include "core/fit.h"
+#include "core/grid_digits.h"
 #include "core/number_text.h"
 #include "store/code_page.h"
 
 namespace {
 
-// The digits with which the window shows a loaded record's numbers in its
-// grid, from where its fit reads them back.
-constexpr int kGridPrecision = 15;
 constexpr std::string_view kSeparator = ".";
 // The digits of the deviation column as the window starts.
 constexpr int kDeviationPrecision = 5;
@@ -27,7 +25,7 @@ int ShortestDigits(double value)
 }
 
 // True when the value is a decimal with at most eight places and at most
-// kGridPrecision digits, as a data file writes its numbers: the quotient of
+// kGridDigits digits, as a data file writes its numbers: the quotient of
 // such an integer by 10^8 rounds to the value exactly when the decimal does,
 // so that its shortest text has no more digits than that integer.
 bool IsShortDecimal(double value)
@@ -45,9 +43,9 @@ bool IsShortDecimal(double value)
 // written and read back as the window does.
 double AsShownInGrid(double value)
 {
-    if (value != 0 && (IsShortDecimal(value) || ShortestDigits(value) <= kGridPrecision))
+    if (value != 0 && (IsShortDecimal(value) || ShortestDigits(value) <= kGridDigits))
         return value;
-    return StoreReal(ParseNumberOrThrow(FormatGeneral(value, kGridPrecision, kSeparator), kSeparator));
+    return StoreReal(ParseNumberOrThrow(FormatGeneral(value, kGridDigits, kSeparator), kSeparator));
 }
 
 // A reading typed with the user's separator: '.' or ','. A value beyond the

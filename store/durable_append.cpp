@@ -18,12 +18,31 @@ namespace {
 constexpr mode_t kNewFileMode = 0666;
 // The bytes in front of the append by which a later holder of the lock knows
 // the file again.
-constexpr std::size_t kGuardBytes = 4096;
+constexpr std::size_t kGuardBytes = 1024;
+
+// The name a chain of symbolic links ends at, the name itself when it is no
+// link. A relative link target is taken from the link's folder.
+std::string LinkTarget(std::string name)
+{
+    namespace fs = std::filesystem;
+    for (int hop = 0; hop < 40; ++hop) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(name, error)))
+            break;
+        const fs::path target = fs::read_symlink(name, error);
+        if (error)
+            break;
+        name = (fs::path(name).parent_path() / target).string();
+    }
+    return name;
+}
 
 // What the file held before the append: its length, and its last bytes
 // (the cut window, and the guard in front of it).
 struct OldEnd {
-    bool created = false;
+    UniqueFd fd;
+    // The file this append created, empty when it was there.
+    std::string created;
     off_t size = 0;
     off_t tailStart = 0;
     std::string tail;
@@ -37,21 +56,24 @@ bool SizeSeenAfresh(const std::string& fileName, off_t& size)
     return fd && FreshSize(fd.Get(), size);
 }
 
-// Reads the old end through a read-only handle of its own; a missing file is
-// created empty.
-bool ReadOldEnd(const std::string& fileName, std::size_t tailLength, OldEnd& old)
+// Reads the old end through a handle opened with `flags`, kept in `old`; a
+// missing file is created empty (through a dangling symbolic link, the
+// link's target, and the link stays).
+bool ReadOldEnd(const std::string& fileName, std::size_t tailLength, int flags, OldEnd& old)
 {
-    UniqueFd fd(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!fd && errno == ENOENT) {
-        fd = UniqueFd(::open(fileName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode));
-        old.created = static_cast<bool>(fd);
-        return old.created;
+    old.fd = UniqueFd(::open(fileName.c_str(), flags | O_CLOEXEC));
+    if (!old.fd && errno == ENOENT) {
+        const std::string target = LinkTarget(fileName);
+        if (UniqueFd(::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode)))
+            old.created = target;
+        return !old.created.empty();
     }
+    const int fd = old.fd.Get();
     struct stat info {};
-    if (!fd || ::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode) || !FreshSize(fd.Get(), old.size))
+    if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || !FreshSize(fd, old.size))
         return false;
     old.tailStart = old.size > static_cast<off_t>(tailLength) ? old.size - static_cast<off_t>(tailLength) : 0;
-    if (!ReadToEnd(fd.Get(), old.tail, old.tailStart))
+    if (!ReadToEnd(fd, old.tail, old.tailStart))
         return false;
     old.size = old.tailStart + static_cast<off_t>(old.tail.size());
     return true;
@@ -90,14 +112,18 @@ WriteOutcomeUnknown::WriteOutcomeUnknown(const std::string& fileName)
 bool AppendDurably(const std::string& fileName, std::string_view bytes, std::size_t cutWindow, char cutAt,
                    DataFileLock* lock)
 {
+    // On a local disk one read-write handle reads the old end and appends;
+    // some shares open an existing file for appending only.
+    const bool local = lock && !lock->IsOnShare();
     OldEnd old;
-    if (fileName.empty() || !ReadOldEnd(fileName, cutWindow + kGuardBytes, old))
+    if (fileName.empty() || !ReadOldEnd(fileName, cutWindow + kGuardBytes, local ? O_RDWR | O_APPEND : O_RDONLY, old))
         return false;
     const std::size_t window = std::min(cutWindow, old.tail.size());
     const std::size_t cut = old.tail.find(cutAt, old.tail.size() - window);
     const off_t at = cut == std::string::npos ? old.size : old.tailStart + static_cast<off_t>(cut);
     const off_t newSize = at + static_cast<off_t>(bytes.size());
-    UniqueFd fd(::open(fileName.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC));
+    UniqueFd fd = local && old.fd ? std::move(old.fd) : UniqueFd(::open(fileName.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC));
+    old.fd.Reset();
     const std::string_view oldFromCut = std::string_view(old.tail).substr(static_cast<std::size_t>(at - old.tailStart));
     if (!fd || (lock && !lock->NoteInPlaceWrite(fileName, static_cast<std::uint64_t>(old.size),
                                                  static_cast<std::uint64_t>(at), oldFromCut, bytes,
@@ -115,13 +141,15 @@ bool AppendDurably(const std::string& fileName, std::string_view bytes, std::siz
             lock->Settle();
         return replaced;
     }
+    // On a local disk the write handle gives the true length.
     const bool appended = WriteAllAppending(fd.Get(), bytes) && SyncOrCannot(fd.Get()) &&
-                          SizeSeenAfresh(fileName, written) && written == newSize;
+                          (local ? FreshSize(fd.Get(), written) : SizeSeenAfresh(fileName, written)) &&
+                          written == newSize;
     if (appended && ::close(fd.Release()) == 0) {
         if (lock)
             lock->Settle();
-        if (old.created)
-            SyncFolder(std::filesystem::path(fileName).parent_path().string());
+        if (!old.created.empty())
+            SyncFolder(std::filesystem::path(old.created).parent_path().string());
         return true;
     }
     if (!fd)
@@ -131,7 +159,7 @@ bool AppendDurably(const std::string& fileName, std::string_view bytes, std::siz
     fd.Reset();
     if (lock)
         lock->Settle();
-    if (old.created)
-        ::unlink(fileName.c_str());
+    if (!old.created.empty())
+        ::unlink(old.created.c_str());
     return false;
 }

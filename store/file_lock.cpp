@@ -35,6 +35,9 @@ constexpr mode_t kPermissionBits = 0666;
 // no room for one.
 constexpr int kRefusalsBeforeNoLockFile = 3;
 constexpr std::size_t kLockFileLimit = 1 << 16;
+// Notes of in-place writes are readable by their owner alone.
+constexpr mode_t kNoteMode = 0600;
+constexpr std::string_view kNoteInLockFile = "\nwrite ";
 
 // The tokens of the holds this process has now.
 std::mutex liveMutex;
@@ -135,6 +138,35 @@ bool GiveBack(const fs::path& folder, const InPlaceWrite& write)
     return old.size() != write.size || old == *bytes || ReplaceFileContents(fileName, old);
 }
 
+// "NAME.undo" beside "NAME.lock", no longer than it.
+std::string NoteName(const std::string& lockFile)
+{
+    return lockFile.substr(0, lockFile.size() - 5) + ".undo";
+}
+
+// The note of an in-place write that a holder on a local disk keeps in its
+// lock file, after the holder's text; empty when there is none.
+std::string_view NoteIn(std::string_view lockText)
+{
+    const std::size_t at = lockText.find(kNoteInLockFile);
+    return at == std::string_view::npos ? std::string_view() : lockText.substr(at + 1);
+}
+
+// Before the lock file of a holder that is gone is removed, "NAME.undo" gets
+// what the next holder must see to: the note in the lock file, else an empty
+// note, which still has the next holder clear what the holder's command left
+// in the folder. A note there already (a holder on a share writes its note
+// there) is kept.
+bool LeaveNote(const std::string& lockFile, std::string_view lockText)
+{
+    const std::string_view note = NoteIn(lockText);
+    const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (note.empty() ? O_EXCL : O_TRUNC);
+    UniqueFd fd(::open(NoteName(lockFile).c_str(), flags, kNoteMode));
+    if (!fd)
+        return errno == EEXIST;
+    return WriteAllAt(fd.Get(), note, 0) && SyncOrCannot(fd.Get()) && ::close(fd.Release()) == 0;
+}
+
 // Takes over a lock file whose holder is gone: only the program that creates
 // the guard beside it may remove it. The holder's unsettled write is given
 // back by the next holder.
@@ -150,26 +182,21 @@ void TakeOver(const std::string& lockFile, const SeenLock& seen)
     }
     WriteAllAt(fd.Get(), HolderText(ThisProcess()), 0);
     const std::optional<SeenLock> again = Look(lockFile);
-    if (again && again->text == seen.text)
+    if (again && again->text == seen.text && LeaveNote(lockFile, again->text))
         ::unlink(lockFile.c_str());
     ::unlink(guard.c_str());
 }
 
-// "NAME.undo" beside "NAME.lock", no longer than it.
-std::string NoteName(const std::string& lockFile)
-{
-    return lockFile.substr(0, lockFile.size() - 5) + ".undo";
-}
-
 // The note of a write that its holder never settled, given back and removed;
-// false when it is there and cannot be given back.
-bool GiveBackNoted(const std::string& lockFile)
+// false when it is there and cannot be given back. `found` tells whether
+// there was one.
+bool GiveBackNoted(const std::string& lockFile, bool& found)
 {
     const std::string note = NoteName(lockFile);
     const std::optional<std::string> text = ReadWholeFile(note);
-    std::error_code error;
+    found = text.has_value();
     if (!text)
-        return !fs::exists(note, error);
+        return errno == ENOENT;
     const std::optional<InPlaceWrite> write = ParseInPlaceWrite(*text);
     return (!write || GiveBack(fs::path(lockFile).parent_path(), *write)) && ::unlink(note.c_str()) == 0;
 }
@@ -274,11 +301,18 @@ DataFileLock::DataFileLock(const std::string& dataFileName, std::chrono::millise
             fd_ = std::move(fd);
             lockFile_ = lockFile;
             token_ = me.token;
+            since_ = me.since;
             share_ = share;
-            if (!GiveBackNoted(lockFile))
+            holderLength_ = text.size();
+            bool noted = false;
+            if (!GiveBackNoted(lockFile, noted))
                 throw WriteOutcomeUnknown(dataFileName);
+            // Only an earlier holder that ended in a command leaves things in
+            // the folder, and it leaves a note; on a share, also the FUSE
+            // daemon that ends.
             const fs::path target(lockFile.substr(0, lockFile.size() - 5));
-            RemoveStrayFiles(target.parent_path().string(), target.filename().string());
+            if (noted || share)
+                RemoveStrayFiles(target.parent_path().string(), target.filename().string());
             return;
         }
         // A share that still had the name as free in its cache reports the
@@ -311,13 +345,19 @@ DataFileLock::~DataFileLock()
         const std::lock_guard<std::mutex> guard(liveMutex);
         liveTokens.erase(token_);
     }
-    // Closed before it is removed, or a FUSE mount would keep it as a
-    // hidden file.
+    // On a local disk no program takes over a hold younger than any command
+    // takes, and after that the name still leads to the open lock file while
+    // it is this hold's. A share may not keep file numbers, so there the
+    // token in it is read again, after it is closed (else a FUSE mount would
+    // keep it as a hidden file).
+    const bool mine = !share_ && (static_cast<long long>(std::time(nullptr)) - since_ <= kStaleSeconds ||
+                                  StillNamed(fd_.Get(), lockFile_));
     fd_.Reset();
-    if (unsettled_ && !GiveBackNoted(lockFile_))
+    if (unsettled_ && !(GiveBack(fs::path(lockFile_).parent_path(), *unsettled_) &&
+                        (!share_ || ::unlink(NoteName(lockFile_).c_str()) == 0)))
         return;
-    const std::optional<SeenLock> seen = Look(lockFile_);
-    if (seen && seen->holder && seen->holder->token == token_)
+    const std::optional<SeenLock> seen = share_ ? Look(lockFile_) : std::nullopt;
+    if (mine || (seen && seen->holder && seen->holder->token == token_))
         ::unlink(lockFile_.c_str());
 }
 
@@ -335,24 +375,35 @@ bool DataFileLock::NoteInPlaceWrite(const std::string& fileName, std::uint64_t s
     write.newHash = BytesHash(newTail);
     write.guardLength = std::min<std::uint64_t>(guard.size(), at);
     write.guardHash = BytesHash(guard.substr(guard.size() - write.guardLength));
-    // The note is a file of its own, written once: some shares (GVfs) do not
-    // let a file be written on while another program of the mount reads it,
-    // as waiters read the lock file.
+    const std::string text = InPlaceWriteText(write);
+    if (!share_) {
+        // On a local disk the note follows the holder's text in the lock
+        // file, which is open already; it outlives any process that ends, and
+        // whoever takes the lock file over passes it on (LeaveNote).
+        if (!WriteAllAt(fd_.Get(), text, static_cast<off_t>(holderLength_)))
+            return false;
+        unsettled_ = std::move(write);
+        return true;
+    }
+    // On a share the note is a file of its own, written once: some shares
+    // (GVfs) do not let a file be written on while another program of the
+    // mount reads it, as waiters read the lock file. It must be on the server
+    // before the write begins.
     const std::string note = NoteName(lockFile_);
-    UniqueFd fd(::open(note.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kPermissionBits & ~0066));
-    // On a share the note must be on the server before the write begins; on
-    // a local disk it outlives any process that ends.
-    if (!fd || !WriteAllAt(fd.Get(), InPlaceWriteText(write), 0) || (share_ && !SyncOrCannot(fd.Get())) ||
-        ::close(fd.Release()) != 0) {
+    UniqueFd fd(::open(note.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNoteMode));
+    if (!fd || !WriteAllAt(fd.Get(), text, 0) || !SyncOrCannot(fd.Get()) || ::close(fd.Release()) != 0) {
         ::unlink(note.c_str());
         return false;
     }
-    unsettled_ = true;
+    unsettled_ = std::move(write);
     return true;
 }
 
 void DataFileLock::Settle()
 {
-    if (unsettled_ && ::unlink(NoteName(lockFile_).c_str()) == 0)
-        unsettled_ = false;
+    // In the lock file, the note's first letter is changed, so that it is no
+    // longer read as a note.
+    if (unsettled_ && (share_ ? ::unlink(NoteName(lockFile_).c_str()) == 0
+                              : WriteAllAt(fd_.Get(), "W", static_cast<off_t>(holderLength_))))
+        unsettled_.reset();
 }

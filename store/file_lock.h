@@ -2,10 +2,12 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/run_error.h"
+#include "store/lock_holder.h"
 #include "store/posix_file.h"
 
 // How long a command waits for another program's hold on the data file.
@@ -42,11 +44,13 @@ public:
 // two never both do.
 //
 // A command that changes a file in place first notes how to give the file
-// back, in "NAME.undo" (NoteInPlaceWrite); a holder that ends before it
-// settles leaves the lock file and the note, and the next holder gives the
-// file back its old bytes first (or keeps the write when it arrived whole).
-// The next hold also removes what interrupted commands left in the folder
-// (replace copies, old .fuse_hidden files).
+// back (NoteInPlaceWrite): in the lock file on a local disk, in "NAME.undo"
+// on a share. A holder that ends before it settles leaves the lock file and
+// the note; whoever takes the lock file over moves its note to "NAME.undo"
+// (an empty one when there is none), and the next holder gives the file back
+// its old bytes first (or keeps the write when it arrived whole). That hold,
+// and every hold on a share, also removes what interrupted commands left in
+// the folder (replace copies, old .fuse_hidden files).
 //
 // Where no lock file can be made (a read-only folder, a name at the length
 // limit) the data file itself is locked with an open-file lock (fcntl) on a
@@ -82,10 +86,15 @@ public:
     // the lock file for the next holder.
     void Settle();
 
+    // True when the lock file is on a share.
+    bool IsOnShare() const { return share_; }
+
 private:
     UniqueFd fd_;
     std::string lockFile_;
     std::string token_;
-    bool unsettled_ = false;
+    long long since_ = 0;
+    std::size_t holderLength_ = 0;
+    std::optional<InPlaceWrite> unsettled_;
     bool share_ = false;
 };

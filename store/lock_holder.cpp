@@ -96,13 +96,27 @@ const std::string& ThisHost()
 
 LockHolder ThisProcess()
 {
+    // The user's name is looked up once per user; tokens come from one
+    // generator per thread, seeded afresh in each process (a forked child is
+    // a new one).
+    thread_local uid_t namedUser = static_cast<uid_t>(-1);
+    thread_local std::string userName;
+    if (namedUser != ::geteuid()) {
+        namedUser = ::geteuid();
+        const struct passwd* user = ::getpwuid(namedUser);
+        userName = user ? std::string(user->pw_name) : std::to_string(namedUser);
+    }
+    thread_local pid_t seededIn = 0;
+    thread_local std::mt19937_64 random;
+    if (seededIn != ::getpid()) {
+        std::random_device seed;
+        random.seed((static_cast<std::uint64_t>(seed()) << 32) ^ seed() ^ static_cast<std::uint64_t>(::getpid()));
+        seededIn = ::getpid();
+    }
     LockHolder holder;
-    const struct passwd* user = ::getpwuid(::geteuid());
-    holder.user = user ? user->pw_name : std::to_string(::geteuid());
+    holder.user = userName;
     holder.host = ThisHost();
     holder.pid = ::getpid();
-    std::random_device seed;
-    std::mt19937_64 random((static_cast<std::uint64_t>(seed()) << 32) ^ seed() ^ static_cast<std::uint64_t>(::getpid()));
     holder.token = std::to_string(random());
     holder.since = static_cast<long long>(std::time(nullptr));
     return holder;

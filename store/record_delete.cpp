@@ -79,9 +79,12 @@ bool DeleteRecordLines(const std::string& dataFileName, long long n, std::chrono
     auto bytes = ReadWholeFile(dataFileName);
     if (!bytes || bytes->size() < range->end)
         return false;
+    if (!journal) {
+        bytes->erase(range->begin, range->end - range->begin);
+        return ReplaceFileContents(dataFileName, *bytes);
+    }
     std::string after = *bytes;
     after.erase(range->begin, range->end - range->begin);
-    if (journal)
-        journal->RecordDelete(dataFileName, *bytes, after, n, range->begin, range->end);
+    journal->RecordDelete(dataFileName, *bytes, after, n, range->begin, range->end);
     return ReplaceFileContents(dataFileName, after);
 }

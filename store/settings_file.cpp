@@ -23,7 +23,10 @@ SettingsLine DataFileNameFromSettings(const std::string& iniFileName)
     std::string_view text = bytes;
     if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
         text.remove_prefix(kByteOrderMark.size());
-    const std::string_view line = TextReader(text).ReadLine();
+    // The line may be a view into the reader's own buffer, which lasts as
+    // long as the reader.
+    TextReader reader(text);
+    const std::string_view line = reader.ReadLine();
     SettingsLine result;
     result.bytes = std::string(line.substr(0, line.find('\n')));
     result.utf8 = HasHighByte(result.bytes) && IsUtf8(result.bytes);

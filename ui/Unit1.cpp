@@ -34,7 +34,15 @@ TForm1::TForm1(std::string decimalSeparator, QWidget* parent)
     resize(WindowLayout::ExtendedClientWidth, MainMenu1->sizeHint().height() + WindowLayout::ClientHeight);
     Edit1->setFocus();
     activeControl_ = Edit1;
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FocusChanged(now); });
+    focusChanged_ =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FocusChanged(now); });
+}
+
+// The base destructor takes the focus from the controls it destroys; by then
+// this is no window of this program any more, and none of its handlers may run.
+TForm1::~TForm1()
+{
+    disconnect(focusChanged_);
 }
 
 void TForm1::ConnectHandlers()

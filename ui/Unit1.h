@@ -33,6 +33,7 @@ class TForm1 : public QMainWindow {
 public:
     // The decimal separator of the user's locale, read once at start.
     explicit TForm1(std::string decimalSeparator = SystemDecimalSeparator(), QWidget* parent = nullptr);
+    ~TForm1() override;
 
     CalibrationState State;
     const std::string DecimalSeparator;
@@ -145,6 +146,7 @@ private:
 
     QWidget* client_;
     QWidget* activeControl_ = nullptr;
+    QMetaObject::Connection focusChanged_;
     int panel1Width_ = WindowLayout::ExtendedPanelWidth;
     bool started_ = false;
     // The data file's bytes as the editor last read or wrote them (no value:

@@ -2,6 +2,7 @@
 #include "core/arithmetic.h"
 #include "core/calibration_statistics.h"
 #include "core/fit.h"
+#include "core/grid_digits.h"
 #include "core/number_text.h"
 #include "core/refit.h"
 #include "core/result_table.h"
@@ -41,8 +42,8 @@ void TForm1::RaschetClick()
         for (int r = 1; r <= m; ++r)
             StringGrid1->SetCells(0, r, QString::number(r));
         for (int r = 1; r <= m; ++r) {
-            StringGrid1->SetCells(1, r, Qs(FormatGeneral(State.PercentValues[r], 15, DecimalSeparator)));
-            StringGrid1->SetCells(2, r, Qs(FormatGeneral(State.MeasuredValues[r], 15, DecimalSeparator)));
+            StringGrid1->SetCells(1, r, Qs(FormatGeneral(State.PercentValues[r], kGridDigits, DecimalSeparator)));
+            StringGrid1->SetCells(2, r, Qs(FormatGeneral(State.MeasuredValues[r], kGridDigits, DecimalSeparator)));
         }
     }
 

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "core/grid_digits.h"
 #include "core/number_text.h"
 #include "store/record_delete.h"
 #include "store/record_list.h"
@@ -17,8 +18,6 @@
 #include "ui/write_outcome.h"
 
 namespace {
-
-constexpr int kGridPrecision = 15;
 
 // The points switched out of the fit, each with its row in the point grid.
 std::vector<ExcludedPoint> ExcludedPoints(const CalibrationState& s)
@@ -116,13 +115,13 @@ void TForm1::LoadRecord(long long n)
 
     Edit1->SetText(QString::number(State.PointCount));
     State.ActiveCount = State.PointCount;
-    Edit2->SetText(Qs(FormatGeneral(State.Tolerance, kGridPrecision, DecimalSeparator)));
+    Edit2->SetText(Qs(FormatGeneral(State.Tolerance, kGridDigits, DecimalSeparator)));
     StringGrid1->SetRowCount(State.PointCount + 1);
     for (int i = 1; i <= State.PointCount; ++i)
         StringGrid1->SetCells(0, i, QString::number(i));
     for (int i = 1; i <= State.PointCount; ++i) {
-        StringGrid1->SetCells(1, i, Qs(FormatGeneral(State.PercentValues[i], kGridPrecision, DecimalSeparator)));
-        StringGrid1->SetCells(2, i, Qs(FormatGeneral(State.MeasuredValues[i], kGridPrecision, DecimalSeparator)));
+        StringGrid1->SetCells(1, i, Qs(FormatGeneral(State.PercentValues[i], kGridDigits, DecimalSeparator)));
+        StringGrid1->SetCells(2, i, Qs(FormatGeneral(State.MeasuredValues[i], kGridDigits, DecimalSeparator)));
     }
     RaschetClick();
 }

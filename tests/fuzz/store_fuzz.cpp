@@ -1,9 +1,13 @@
-// libFuzzer target over the data file's readers and the code-page
-// conversion. The input is a data file's bytes. Besides what the sanitizers
-// catch, it checks that the streamed readers agree with the same bytes read
-// line by line from memory, and that the conversion round-trips.
+// libFuzzer target over the data file's readers, the settings file's
+// reader, the code-page conversion and the date pattern of new records. The
+// input is a data file's bytes, and the same bytes as a settings file and as
+// a locale's short date pattern. Besides what the sanitizers catch, it checks
+// that the streamed readers agree with the same bytes read line by line from
+// memory, that the settings file names its first line, that the conversion
+// round-trips, and that the date pattern only lengthens year fields.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -11,9 +15,11 @@
 #include <string_view>
 
 #include "store/code_page.h"
+#include "store/date_time_text.h"
 #include "store/record_delete.h"
 #include "store/record_list.h"
 #include "store/record_reader.h"
+#include "store/settings_file.h"
 #include "store/text_reader.h"
 
 namespace {
@@ -96,6 +102,34 @@ void CheckCodePage(std::string_view bytes)
     Require(direct.unencodablePosition <= bytes.size());
 }
 
+// The name is the first line, after a byte-order mark, up to CR, LF or
+// Ctrl-Z.
+void CheckSettings(std::string_view bytes)
+{
+    WriteFile(bytes);
+    const SettingsLine line = DataFileNameFromSettings(FileName());
+    std::string_view text = bytes;
+    if (text.substr(0, 3) == "\xEF\xBB\xBF")
+        text.remove_prefix(3);
+    Require(line.bytes == text.substr(0, text.find_first_of("\r\n\x1A")));
+    Require(!line.utf8 || IsUtf8(line.bytes));
+}
+
+std::string WithoutYears(std::string text)
+{
+    text.erase(std::remove(text.begin(), text.end(), 'y'), text.end());
+    return text;
+}
+
+// Only year fields grow, each by two letters, and a pattern made so stays.
+void CheckDatePattern(std::string_view pattern)
+{
+    const std::string fourDigit = FourDigitYearPattern(pattern);
+    Require(WithoutYears(fourDigit) == WithoutYears(std::string(pattern)));
+    Require(fourDigit.size() >= pattern.size() && (fourDigit.size() - pattern.size()) % 2 == 0);
+    Require(FourDigitYearPattern(fourDigit) == fourDigit);
+}
+
 void CheckRecords(std::string_view bytes)
 {
     WriteFile(bytes);
@@ -127,6 +161,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     ReadNumbers(bytes);
     CheckCodePage(bytes);
+    CheckDatePattern(bytes);
+    CheckSettings(bytes);
     CheckRecords(bytes);
     return 0;
 }

@@ -76,6 +76,10 @@ TEST(FullDisk, AFileThatCouldNotBeCreatedWholeIsNotLeftBehind)
               }),
               0);
     EXPECT_EQ(dir.FileCount(), 0);
+    std::filesystem::create_symlink("target.dat", dir.File("link.dat"));
+    EXPECT_EQ(AppendWithin(dir.File("link.dat"), 10), kRefused);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.dat")));
+    EXPECT_EQ(dir.FileCount(), 1) << "the link stays, its target is not left behind";
 }
 
 TEST(FullDisk, ASaveThatDoesNotFitKeepsTheOldFileAndLeavesNoCopy)

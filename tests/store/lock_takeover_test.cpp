@@ -105,8 +105,9 @@ TEST(LockTakeover, TheBusyMessageNamesTheHolderAndSinceWhen)
     }
 }
 
-// The holder noted its append and ended before it settled: the next holder
-// keeps an append that arrived whole and gives back one that did not.
+// The holder noted its append (on a share in a file of its own, on a local
+// disk in its lock file) and ended before it settled: the next holder keeps
+// an append that arrived whole and gives back one that did not.
 TEST(LockTakeover, AnUnsettledAppendIsKeptWholeOrGivenBack)
 {
     const std::string old = "#\r\nold\x1a tail";
@@ -124,17 +125,20 @@ TEST(LockTakeover, AnUnsettledAppendIsKeptWholeOrGivenBack)
         {"not begun", old, old},
         {"changed by hand since", "#\r\nnew\x1a tail", "#\r\nnew\x1a tail"},
     };
-    for (const Case& c : cases) {
-        TempDir dir;
-        const std::string file = dir.Write("data.dat", c.found);
-        dir.Write("data.dat.lock", HolderText(Holder(ThisHost(), DeadPid(), 0)));
-        dir.Write("data.dat.undo",
-                  InPlaceWriteText({"data.dat", old.size(), at, old.substr(at), at + record.size(), BytesHash(record), 4,
-                                    BytesHash(old.substr(at - 4, 4))}));
-        EXPECT_TRUE(Taken(file)) << c.what;
-        EXPECT_EQ(Slurp(file), c.after) << c.what;
-        EXPECT_EQ(dir.FileCount(), 1) << c.what;
-    }
+    const std::string note = InPlaceWriteText(
+        {"data.dat", old.size(), at, old.substr(at), at + record.size(), BytesHash(record), 4, BytesHash(old.substr(at - 4, 4))});
+    for (const Case& c : cases)
+        for (const bool inLockFile : {false, true}) {
+            TempDir dir;
+            const std::string file = dir.Write("data.dat", c.found);
+            const std::string holder = HolderText(Holder(ThisHost(), DeadPid(), 0));
+            dir.Write("data.dat.lock", inLockFile ? holder + note : holder);
+            if (!inLockFile)
+                dir.Write("data.dat.undo", note);
+            EXPECT_TRUE(Taken(file)) << c.what << inLockFile;
+            EXPECT_EQ(Slurp(file), c.after) << c.what << inLockFile;
+            EXPECT_EQ(dir.FileCount(), 1) << c.what << inLockFile;
+        }
 }
 
 // Programs that find one lock file left by a process that ended take it over
@@ -172,6 +176,7 @@ TEST(LockTakeover, TheNextHoldClearsWhatInterruptedCommandsLeft)
                              ".other.dat.5.tmp"})
         dir.Write(name, "copy");
     Age(dir.File(".fuse_hidden0000000a00000001"), 3600);
+    dir.Write("data.dat.lock", HolderText(Holder(ThisHost(), DeadPid(), 0)));
     { const DataFileLock lock(file); }
     std::vector<std::string> left;
     for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))

@@ -60,6 +60,21 @@ TEST(RecordExample, AppendCreatesAMissingFile)
     EXPECT_EQ(ListRecordEntries(file).size(), 2u);
 }
 
+TEST(RecordExample, AppendThroughADanglingLinkCreatesItsTarget)
+{
+    TempDir dir;
+    const std::string link = dir.File("data.dat");
+    std::filesystem::create_symlink("target.dat", link);
+    ASSERT_TRUE(AppendExample(link));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(Slurp(dir.File("target.dat")), ExampleRecordBytes());
+
+    const std::string intoNoFolder = dir.File("lost.dat");
+    std::filesystem::create_symlink(dir.File("no/such/target.dat"), intoNoFolder);
+    EXPECT_FALSE(AppendExample(intoNoFolder));
+    EXPECT_TRUE(std::filesystem::is_symlink(intoNoFolder));
+}
+
 TEST(RecordExample, AppendWithoutAFileNameWritesNothing)
 {
     TempDir dir;

@@ -18,6 +18,21 @@ TEST(Settings, FirstLineNamesTheDataFile)
     EXPECT_EQ(DataFileNameFromSettings(dir.File("missing.ini")).bytes, "");
 }
 
+// Names short enough for a string's own buffer and longer ones, ended every
+// way an editor or a shell leaves them.
+TEST(Settings, EveryLengthAndLineEndGivesTheWholeName)
+{
+    TempDir dir;
+    for (const std::size_t length : {1, 15, 16, 300}) {
+        const std::string name = std::string(length - 1, 'n') + "x";
+        for (const std::string end : {"\r\n", "\n", "\r", ""}) {
+            const std::string rest = end.empty() ? "" : "second.dat" + end;
+            EXPECT_EQ(DataFileNameFromSettings(dir.Write("a.ini", name + end + rest)).bytes, name)
+                << length << " bytes, line end of " << end.size() << " bytes";
+        }
+    }
+}
+
 TEST(Settings, AByteOrderMarkIsPassedOver)
 {
     TempDir dir;

@@ -1,6 +1,6 @@
 // The menu bar, its menus and the modal windows take the keyboard for a while
 // without counting as a control the focus left or entered; the start-up
-// routine runs once at the first showing.
+// routine runs once at the first showing; the closing window runs nothing.
 #include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -94,6 +94,15 @@ TEST_F(KeysAndFocusTest, ModalWindowsDoNotCountAsLeavingTheGrid)
     EXPECT_EQ(closer.DialogsClosed(), 2);
     EXPECT_EQ(QApplication::focusWidget(), form->StringGrid1);
     ExpectFitShown();
+}
+
+TEST_F(KeysAndFocusTest, TheClosingWindowRunsNothingOfItself)
+{
+    form->Edit1->SetText("x");
+    ASSERT_EQ(QApplication::focusWidget(), form->Edit1);
+    ModalBoxCloser closer;
+    form.reset();
+    EXPECT_TRUE(closer.Boxes().empty()) << "the focus leaving the count field applied no count";
 }
 
 // A window shown where nothing activates it, as under a window manager that
