@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "store/durable_append.h"
+#include "store/link_target.h"
 #include "store/posix_file.h"
 #include "store/whole_file.h"
 
@@ -34,9 +35,7 @@ void CreateHistory(const std::string& historyFile, const std::string& dataFileNa
 
 std::string HistoryFileName(const std::string& dataFileName)
 {
-    std::error_code error;
-    const std::filesystem::path target = std::filesystem::canonical(dataFileName, error);
-    return (error ? dataFileName : target.string()) + ".history";
+    return LinkTarget(dataFileName) + ".history";
 }
 
 std::optional<std::vector<std::string>> ReadHistoryLines(const std::string& historyFile)

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "durable_append.h"
+#include "link_target.h"
 #include "posix_file.h"
 #include "stray_files.h"
 
@@ -124,12 +125,9 @@ bool IsReplaceLeftover(std::string_view entry, std::string_view fileName)
 
 bool ReplaceFileContents(const std::string& fileName, std::string_view bytes)
 {
-    std::error_code error;
-    fs::path target(fileName);
-    if (fs::is_symlink(target, error))
-        target = fs::canonical(target, error);
+    const std::string target = LinkTarget(fileName);
     struct stat old {};
-    if (error || fileName.empty() || ::stat(target.c_str(), &old) != 0 || !S_ISREG(old.st_mode) ||
+    if (fileName.empty() || ::stat(target.c_str(), &old) != 0 || !S_ISREG(old.st_mode) ||
         ::access(target.c_str(), W_OK) != 0)
         return false;
     return WriteNewFile(target, bytes, old);

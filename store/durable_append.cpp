@@ -10,6 +10,7 @@
 
 #include "atomic_replace.h"
 #include "file_lock.h"
+#include "link_target.h"
 #include "posix_file.h"
 #include "whole_file.h"
 
@@ -19,23 +20,6 @@ constexpr mode_t kNewFileMode = 0666;
 // The bytes in front of the append by which a later holder of the lock knows
 // the file again.
 constexpr std::size_t kGuardBytes = 1024;
-
-// The name a chain of symbolic links ends at, the name itself when it is no
-// link. A relative link target is taken from the link's folder.
-std::string LinkTarget(std::string name)
-{
-    namespace fs = std::filesystem;
-    for (int hop = 0; hop < 40; ++hop) {
-        std::error_code error;
-        if (!fs::is_symlink(fs::symlink_status(name, error)))
-            break;
-        const fs::path target = fs::read_symlink(name, error);
-        if (error)
-            break;
-        name = (fs::path(name).parent_path() / target).string();
-    }
-    return name;
-}
 
 // What the file held before the append: its length, and its last bytes
 // (the cut window, and the guard in front of it).

@@ -15,6 +15,7 @@
 
 #include "atomic_replace.h"
 #include "durable_append.h"
+#include "link_target.h"
 #include "lock_holder.h"
 #include "stray_files.h"
 #include "whole_file.h"
@@ -30,11 +31,14 @@ constexpr long long kStaleSeconds = 600;
 // A lock file without a holder's text, or a takeover guard, is made and
 // filled (or removed) within moments.
 constexpr long long kUnfinishedSeconds = 15;
+constexpr std::chrono::milliseconds kUnfinishedOnShare{2000};
 constexpr mode_t kPermissionBits = 0666;
 // A folder that refuses a lock file this often, with no lock file in it, has
 // no room for one.
 constexpr int kRefusalsBeforeNoLockFile = 3;
 constexpr std::size_t kLockFileLimit = 1 << 16;
+// How often the removal of a lock file that is open elsewhere is tried.
+constexpr int kRemoveAttempts = 200;
 // Notes of in-place writes are readable by their owner alone.
 constexpr mode_t kNoteMode = 0600;
 constexpr std::string_view kNoteInLockFile = "\nwrite ";
@@ -111,12 +115,64 @@ bool Gone(const SeenLock& seen, long long staleSeconds)
     return now - holder.since > staleSeconds;
 }
 
+// True when a file cannot be made or written for want of room or rights,
+// not for another program's doing.
+bool NoRoom(int error)
+{
+    return error == EACCES || error == EPERM || error == EROFS || error == ENAMETOOLONG || error == ENOSPC ||
+           error == EDQUOT || error == EFBIG;
+}
+
+// Removes a lock file; an SMB server refuses for a moment while another
+// workstation has it open to read who holds it.
+bool RemoveSoon(const std::string& name)
+{
+    for (int attempt = 0; attempt < kRemoveAttempts; ++attempt) {
+        if (::unlink(name.c_str()) == 0 || errno == ENOENT)
+            return true;
+        if (errno != EBUSY)
+            return false;
+        std::this_thread::sleep_for(kRetryPause);
+    }
+    return false;
+}
+
+// On a share the time a file was written is not to be trusted (GVfs shows
+// every lock file with the time of the first one of its name), so there a
+// lock file without a holder's text counts as left unfinished only once this
+// program has seen it so, unbroken, for a while: its maker writes the text
+// within moments.
+class UnfinishedWatch {
+public:
+    // True when the looks until `seen` saw no holder for long enough.
+    bool LongEnough(const std::optional<SeenLock>& seen)
+    {
+        const auto now = std::chrono::steady_clock::now();
+        if (!seen || seen->holder)
+            since_.reset();
+        else if (!since_)
+            since_ = now;
+        return since_ && now - *since_ >= kUnfinishedOnShare;
+    }
+
+private:
+    std::optional<std::chrono::steady_clock::time_point> since_;
+};
+
+// True when two looks saw one lock file: the same text, written at the same
+// time. Lock files still empty differ only in their time, and GVfs may show
+// one that is being removed and made again as empty, with a time of its own.
+bool Same(const SeenLock& a, const SeenLock& b)
+{
+    return a.text == b.text && a.written == b.written;
+}
+
 // Removes `name` when it still holds what was seen in it.
 void RemoveIfUnchanged(const std::string& name, const SeenLock& seen)
 {
     const std::optional<SeenLock> again = Look(name);
-    if (again && again->text == seen.text)
-        ::unlink(name.c_str());
+    if (again && Same(*again, seen))
+        RemoveSoon(name);
 }
 
 // The file of an unsettled in-place write given back its old bytes; true when
@@ -157,9 +213,8 @@ std::string_view NoteIn(std::string_view lockText)
 // note, which still has the next holder clear what the holder's command left
 // in the folder. A note there already (a holder on a share writes its note
 // there) is kept.
-bool LeaveNote(const std::string& lockFile, std::string_view lockText)
+bool LeaveNote(const std::string& lockFile, std::string_view note)
 {
-    const std::string_view note = NoteIn(lockText);
     const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (note.empty() ? O_EXCL : O_TRUNC);
     UniqueFd fd(::open(NoteName(lockFile).c_str(), flags, kNoteMode));
     if (!fd)
@@ -182,8 +237,8 @@ void TakeOver(const std::string& lockFile, const SeenLock& seen)
     }
     WriteAllAt(fd.Get(), HolderText(ThisProcess()), 0);
     const std::optional<SeenLock> again = Look(lockFile);
-    if (again && again->text == seen.text && LeaveNote(lockFile, again->text))
-        ::unlink(lockFile.c_str());
+    if (again && Same(*again, seen) && LeaveNote(lockFile, NoteIn(again->text)))
+        RemoveSoon(lockFile);
     ::unlink(guard.c_str());
 }
 
@@ -222,12 +277,14 @@ bool StillNamed(int fd, const std::string& name)
 // only this host's programs see.
 UniqueFd LockDataFileItself(const std::string& dataFileName, std::chrono::steady_clock::time_point deadline)
 {
+    // Other workstations would not see this lock, and a share may refuse a
+    // read-write handle of a file it lets be written otherwise (GVfs).
+    if (OnShare(dataFileName))
+        throw DataFileUnlockable(dataFileName);
     for (;;) {
         UniqueFd fd(::open(dataFileName.c_str(), O_RDWR | O_CLOEXEC));
         if (!fd)
             return fd;
-        if (OnShare(dataFileName))
-            throw DataFileUnlockable(dataFileName);
         while (!TryLock(fd.Get())) {
             if (errno == EINTR)
                 continue;
@@ -259,9 +316,7 @@ DataFileUnlockable::DataFileUnlockable(const std::string& dataFileName)
 
 std::string DataFileLock::LockFileName(const std::string& dataFileName)
 {
-    std::error_code error;
-    const fs::path target = fs::canonical(dataFileName, error);
-    return (error ? dataFileName : target.string()) + ".lock";
+    return LinkTarget(dataFileName) + ".lock";
 }
 
 DataFileLock::DataFileLock(const std::string& dataFileName, std::chrono::milliseconds wait)
@@ -273,6 +328,7 @@ DataFileLock::DataFileLock(const std::string& dataFileName, std::chrono::millise
     const LockHolder me = ThisProcess();
     const std::string text = HolderText(me);
     int refusals = 0;
+    UnfinishedWatch unfinished;
     for (;;) {
         UniqueFd fd(::open(lockFile.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
                            haveData ? data.st_mode & kPermissionBits : kPermissionBits));
@@ -280,17 +336,24 @@ DataFileLock::DataFileLock(const std::string& dataFileName, std::chrono::millise
             if (haveData)
                 TakeOwnershipAndMode(fd.Get(), data);
             // On a share the holder's text goes to the server at once, so that
-            // a command cut off there leaves a lock file that says whose it is.
+            // a command cut off there leaves a lock file that says whose it is,
+            // and the lock file is closed: GVfs sends a file's bytes when it is
+            // closed, and an SMB server does not remove a file that another
+            // workstation has open.
             const bool share = OnShare(lockFile);
-            if (!WriteAllAt(fd.Get(), text, 0) || (share && !SyncOrCannot(fd.Get()))) {
-                // The lock file is this program's: it was made new. A share
-                // that refuses the text into it (a full one, or GVfs while
-                // another program of the mount reads the name) gets another
-                // try.
+            if (!WriteAllAt(fd.Get(), text, 0) ||
+                (share && !(SyncOrCannot(fd.Get()) && ::close(fd.Release()) == 0))) {
+                // The lock file is this program's: it was made new. GVfs
+                // refuses the text while another program of the mount has the
+                // name open: a turn lost. A share that refuses it otherwise (a
+                // full one) gets a few more tries.
+                const bool turnLost = share && !NoRoom(errno);
                 fd.Reset();
-                ::unlink(lockFile.c_str());
-                if (++refusals == kRefusalsBeforeNoLockFile)
+                RemoveSoon(lockFile);
+                if (!turnLost && ++refusals == kRefusalsBeforeNoLockFile)
                     break;
+                if (std::chrono::steady_clock::now() >= deadline)
+                    throw DataFileBusy(dataFileName);
                 std::this_thread::sleep_for(kRetryPause);
                 continue;
             }
@@ -305,8 +368,10 @@ DataFileLock::DataFileLock(const std::string& dataFileName, std::chrono::millise
             share_ = share;
             holderLength_ = text.size();
             bool noted = false;
-            if (!GiveBackNoted(lockFile, noted))
+            if (!GiveBackNoted(lockFile, noted)) {
+                Release();
                 throw WriteOutcomeUnknown(dataFileName);
+            }
             // Only an earlier holder that ended in a command leaves things in
             // the folder, and it leaves a note; on a share, also the FUSE
             // daemon that ends.
@@ -316,16 +381,20 @@ DataFileLock::DataFileLock(const std::string& dataFileName, std::chrono::millise
             return;
         }
         // A share that still had the name as free in its cache reports the
-        // lock file of another workstation as some other failure.
-        const bool exists = errno == EEXIST;
+        // lock file of another workstation as some other failure, and GVfs
+        // one that is being removed.
+        const bool refused = errno != EEXIST && (!OnShare(lockFile) || NoRoom(errno));
         const std::optional<SeenLock> seen = Look(lockFile);
+        const bool watched = unfinished.LongEnough(seen) || !OnShare(lockFile);
         if (!seen) {
-            if (!exists && ++refusals == kRefusalsBeforeNoLockFile)
+            if (refused && ++refusals == kRefusalsBeforeNoLockFile)
                 break;
+            if (std::chrono::steady_clock::now() >= deadline)
+                throw DataFileBusy(dataFileName);
             continue;
         }
         refusals = 0;
-        if (Gone(*seen, kStaleSeconds)) {
+        if ((seen->holder || watched) && Gone(*seen, kStaleSeconds)) {
             TakeOver(lockFile, *seen);
             if (!Look(lockFile))
                 continue;
@@ -338,6 +407,11 @@ DataFileLock::DataFileLock(const std::string& dataFileName, std::chrono::millise
 }
 
 DataFileLock::~DataFileLock()
+{
+    Release();
+}
+
+void DataFileLock::Release()
 {
     if (lockFile_.empty())
         return;
@@ -353,12 +427,20 @@ DataFileLock::~DataFileLock()
     const bool mine = !share_ && (static_cast<long long>(std::time(nullptr)) - since_ <= kStaleSeconds ||
                                   StillNamed(fd_.Get(), lockFile_));
     fd_.Reset();
-    if (unsettled_ && !(GiveBack(fs::path(lockFile_).parent_path(), *unsettled_) &&
-                        (!share_ || ::unlink(NoteName(lockFile_).c_str()) == 0)))
-        return;
+    if (unsettled_) {
+        // The note of a write given back goes. One that cannot be given back
+        // now is left to the next holder in "NAME.undo", where that holder
+        // looks first, so that nobody waits for this program. A note that
+        // cannot be put right keeps the lock file.
+        const bool givenBack = GiveBack(fs::path(lockFile_).parent_path(), *unsettled_);
+        const bool noteRight = givenBack ? !share_ || ::unlink(NoteName(lockFile_).c_str()) == 0
+                                         : share_ || LeaveNote(lockFile_, InPlaceWriteText(*unsettled_));
+        if (!noteRight)
+            return;
+    }
     const std::optional<SeenLock> seen = share_ ? Look(lockFile_) : std::nullopt;
     if (mine || (seen && seen->holder && seen->holder->token == token_))
-        ::unlink(lockFile_.c_str());
+        RemoveSoon(lockFile_);
 }
 
 bool DataFileLock::NoteInPlaceWrite(const std::string& fileName, std::uint64_t size, std::uint64_t at,

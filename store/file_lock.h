@@ -90,6 +90,10 @@ public:
     bool IsOnShare() const { return share_; }
 
 private:
+    // Ends the hold: the lock file goes unless a write of this hold can
+    // neither be given back nor be left to the next holder.
+    void Release();
+
     UniqueFd fd_;
     std::string lockFile_;
     std::string token_;

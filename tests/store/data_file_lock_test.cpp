@@ -85,12 +85,21 @@ TEST(DataFileLock, TheLockFileTakesTheDataFilesGroupAndMode)
 
 TEST(DataFileLock, OneLockForALinkAndItsTarget)
 {
-    TempDir dir;
-    const std::string target = dir.Write("target.dat", "#\r\n");
-    std::filesystem::create_symlink(target, dir.File("link.dat"));
-    EXPECT_EQ(DataFileLock::LockFileName(dir.File("link.dat")), target + ".lock");
-    const DataFileLock held(dir.File("link.dat"));
-    EXPECT_THROW(DataFileLock(target, kShortWait), DataFileBusy);
+    // An existing target, and a relative chain of two links to a file not
+    // made yet (the append creates it): the lock file is beside the target.
+    for (const bool dangling : {false, true}) {
+        TempDir dir;
+        std::filesystem::create_directory(dir.File("real"));
+        const std::string target = dir.File("real/target.dat");
+        if (!dangling)
+            dir.Write("real/target.dat", "#\r\n");
+        std::filesystem::create_symlink("real/target.dat", dir.File("hop.dat"));
+        std::filesystem::create_symlink("hop.dat", dir.File("link.dat"));
+        SCOPED_TRACE(dangling ? "dangling" : "existing");
+        EXPECT_EQ(DataFileLock::LockFileName(dir.File("link.dat")), target + ".lock");
+        const DataFileLock held(dir.File("link.dat"));
+        EXPECT_THROW(DataFileLock(target, kShortWait), DataFileBusy);
+    }
 }
 
 TEST(DataFileLock, WithoutRoomForALockFileTheDataFileItselfIsLocked)

@@ -10,6 +10,7 @@
 
 #include "child_process.h"
 #include "temp_dir.h"
+#include "store/durable_append.h"
 #include "store/file_lock.h"
 #include "store/lock_holder.h"
 
@@ -139,6 +140,42 @@ TEST(LockTakeover, AnUnsettledAppendIsKeptWholeOrGivenBack)
             EXPECT_EQ(Slurp(file), c.after) << c.what << inLockFile;
             EXPECT_EQ(dir.FileCount(), 1) << c.what << inLockFile;
         }
+}
+
+// A write that cannot be given back (here: no room for the old content's
+// copy), whether found when the hold begins or left by this hold, stays
+// noted for the next holder, and the lock is free at once.
+TEST(LockTakeover, AWriteThatCannotBeGivenBackWaitsForTheNextHolder)
+{
+    const std::string old = "#\r\n" + std::string(4000, 'x') + "\x1a tail";
+    const std::string record = "\r\n#\r\nnew\r\n";
+    const std::size_t at = old.find('\x1a');
+    const std::string torn = old.substr(0, at) + record.substr(0, 4);
+    const InPlaceWrite write{"data.dat", old.size(), at, old.substr(at), at + record.size(), BytesHash(record), 4,
+                             BytesHash(old.substr(at - 4, 4))};
+    for (const bool foundAtStart : {true, false}) {
+        TempDir dir;
+        const std::string file = dir.Write("data.dat", torn);
+        if (foundAtStart)
+            dir.Write("data.dat.lock", HolderText(Holder(ThisHost(), DeadPid(), 0)) + InPlaceWriteText(write));
+        const int code = RunChild([&] {
+            LimitFileSize(1000);
+            try {
+                DataFileLock lock(file);
+                if (!foundAtStart && !lock.NoteInPlaceWrite(file, write.size, at, write.oldTail, record, old.substr(0, at)))
+                    return 2;
+            } catch (const WriteOutcomeUnknown&) {
+                if (!foundAtStart)
+                    return 3;
+            }
+            return std::filesystem::exists(file + ".lock") || !std::filesystem::exists(file + ".undo") ? 1 : 0;
+        });
+        EXPECT_EQ(code, 0) << foundAtStart;
+        EXPECT_EQ(Slurp(file), torn) << foundAtStart;
+        EXPECT_TRUE(Taken(file)) << foundAtStart;
+        EXPECT_EQ(Slurp(file), old) << foundAtStart;
+        EXPECT_EQ(dir.FileCount(), 1) << foundAtStart;
+    }
 }
 
 // Programs that find one lock file left by a process that ended take it over
