@@ -9,6 +9,7 @@
 
 #include "durable_append.h"
 #include "link_target.h"
+#include "lock_holder.h"
 #include "posix_file.h"
 #include "stray_files.h"
 
@@ -19,20 +20,29 @@ namespace {
 constexpr int kNameAttempts = 16;
 constexpr mode_t kWriteOnlyForOwner = S_IWUSR;
 
+constexpr std::uint64_t kLeftoverDigits = 1000000000;
+
+std::string LeftoverName(const std::string& fileName, std::uint64_t number)
+{
+    return "." + fileName + "." + std::to_string(number % kLeftoverDigits) + ".tmp";
+}
+
 std::string LeftoverName(const std::string& fileName, std::mt19937_64& random)
 {
-    return "." + fileName + "." + std::to_string(random() % 1000000000) + ".tmp";
+    return LeftoverName(fileName, random());
 }
 
 // The new file, open for writing: unnamed (O_TMPFILE) when the file system
-// allows it, else under a fresh leftover name, which is then set.
-UniqueFd CreateNewFile(int folder, const std::string& fileName, std::mt19937_64& random, std::string& named)
+// allows it, else under a leftover name, which is then set: first the one
+// that tells the copy whole (CompleteCopyName), then fresh ones.
+UniqueFd CreateNewFile(int folder, const std::string& fileName, std::string_view bytes, std::mt19937_64& random,
+                       std::string& named)
 {
     UniqueFd fd(::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, kWriteOnlyForOwner));
     if (fd)
         return fd;
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        const std::string name = LeftoverName(fileName, random);
+        const std::string name = attempt == 0 ? CompleteCopyName(fileName, bytes) : LeftoverName(fileName, random);
         fd = UniqueFd(::openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kWriteOnlyForOwner));
         if (fd) {
             named = name;
@@ -73,7 +83,9 @@ bool ModeBeforeFilling(int fd, const struct stat& old)
 
 // After a rename that reported a failure: true when it happened all the
 // same (the new file has gone from its name and the file is there); an
-// exception when the share can no longer tell.
+// exception when the share can no longer tell. A share that renames over a
+// file by removing it first (GVfs) may have removed it: the new file is then
+// renamed in again, and kept for the next holder of the lock if that fails.
 bool RenameHappened(int folder, const std::string& named, const std::string& fileName, const std::string& target)
 {
     struct stat info {};
@@ -82,6 +94,11 @@ bool RenameHappened(int folder, const std::string& named, const std::string& fil
         return true;
     if (!newThere && errno != ENOENT)
         throw WriteOutcomeUnknown(target);
+    if (newThere && ::fstatat(folder, fileName.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (errno == ENOENT && ::renameat(folder, named.c_str(), folder, fileName.c_str()) == 0)
+            return true;
+        throw WriteOutcomeUnknown(target);
+    }
     return false;
 }
 
@@ -96,7 +113,7 @@ bool WriteNewFile(const fs::path& target, std::string_view bytes, const struct s
     std::random_device seed;
     std::mt19937_64 random(seed());
     std::string named;
-    UniqueFd fd = CreateNewFile(folder.Get(), fileName, random, named);
+    UniqueFd fd = CreateNewFile(folder.Get(), fileName, bytes, random, named);
     bool done = fd && ModeBeforeFilling(fd.Get(), old) && WriteAllAt(fd.Get(), bytes, 0) && SyncOrCannot(fd.Get()) &&
                 (!named.empty() || NameNewFile(fd.Get(), folder.Get(), fileName, random, named));
     done = done && ::close(fd.Release()) == 0;
@@ -121,6 +138,11 @@ bool IsReplaceLeftover(std::string_view entry, std::string_view fileName)
     const std::string_view digits =
         entry.substr(fileName.size() + 2, entry.size() - fileName.size() - 2 - suffix.size());
     return digits.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+std::string CompleteCopyName(const std::string& fileName, std::string_view bytes)
+{
+    return LeftoverName(fileName, BytesHash(bytes));
 }
 
 bool ReplaceFileContents(const std::string& fileName, std::string_view bytes)

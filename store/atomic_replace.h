@@ -19,3 +19,7 @@ bool ReplaceFileContents(const std::string& fileName, std::string_view bytes);
 // The name pattern of the new file while it is being renamed in:
 // ".NAME.<digits>.tmp" beside the file NAME.
 bool IsReplaceLeftover(std::string_view entry, std::string_view fileName);
+
+// The leftover name of a copy holding exactly `bytes`, which a replace names
+// its new file first: a copy found under the name its bytes give is whole.
+std::string CompleteCopyName(const std::string& fileName, std::string_view bytes);

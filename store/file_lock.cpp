@@ -376,6 +376,8 @@ DataFileLock::DataFileLock(const std::string& dataFileName, std::chrono::millise
             // the folder, and it leaves a note; on a share, also the FUSE
             // daemon that ends.
             const fs::path target(lockFile.substr(0, lockFile.size() - 5));
+            if (share)
+                PutBackRenamedAway(target.parent_path().string(), target.filename().string());
             if (noted || share)
                 RemoveStrayFiles(target.parent_path().string(), target.filename().string());
             return;

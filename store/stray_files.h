@@ -8,3 +8,9 @@
 // that was removed while open when its daemon ended. Where the folder does
 // not allow it they stay.
 void RemoveStrayFiles(const std::string& folder, const std::string& fileName);
+
+// A share that renames a new file over the old one by removing the old one
+// first (GVfs) and lost its server in between leaves the file missing and its
+// whole new copy beside it (CompleteCopyName): that copy is renamed in.
+// Nothing happens while the file is there.
+void PutBackRenamedAway(const std::string& folder, const std::string& fileName);

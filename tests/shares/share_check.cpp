@@ -14,6 +14,7 @@
 #include <fstream>
 #include <functional>
 #include <iostream>
+#include <optional>
 #include <random>
 #include <sys/stat.h>
 #include <thread>
@@ -232,7 +233,14 @@ void Interrupted(const std::string& file, const std::string& kill, const std::st
             std::ifstream in(log);
             for (std::string line; std::getline(in, line); last = line)
                 ok += line == "ok";
-            const std::string now = ReadWholeFile(file).value_or("(none)");
+            // A GVfs mount may show the folder without the file for a moment
+            // after the server came back.
+            std::optional<std::string> read = ReadWholeFile(file);
+            for (int attempt = 0; !read && attempt < 50; ++attempt) {
+                std::this_thread::sleep_for(milliseconds(100));
+                read = ReadWholeFile(file);
+            }
+            const std::string now = read.value_or("(none)");
             const bool matches = now == kind.after(ok) || (last != "no" && now == kind.after(ok + 1));
             good += matches;
             if (!matches)
@@ -240,7 +248,8 @@ void Interrupted(const std::string& file, const std::string& kill, const std::st
                           << ", file of " << now.size() << " bytes is neither old nor new (" << kind.after(ok).size()
                           << ", " << kind.after(ok + 1).size() << ")" << std::endl;
             if (!matches)
-                std::ofstream("/tmp/share_check_bad." + std::to_string(round)) << now;
+                for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(file).parent_path()))
+                    std::cout << "    beside it: " << entry.path().filename().string() << std::endl;
         }
         Check(good == rounds, kind.name + ": old or new after the server ended " + std::to_string(rounds) +
                                   " times, and as the user was told");

@@ -8,6 +8,7 @@
 #include "child_process.h"
 #include "store/atomic_replace.h"
 #include "store/record_delete.h"
+#include "store/stray_files.h"
 #include "temp_dir.h"
 
 namespace {
@@ -79,6 +80,32 @@ TEST(AtomicReplace, OnlyLeftoversOfThisFileAreRemoved)
     std::sort(left.begin(), left.end());
     EXPECT_EQ(left, (std::vector<std::string>{".data.dat..tmp", ".data.dat.x1.tmp", ".other.dat.123.tmp",
                                               "data.dat.123.tmp", "tv.tmp"}));
+}
+
+// A file removed by a share's rename before its new copy took its name is
+// given that copy back, but only a copy whose name its bytes give.
+TEST(AtomicReplace, AFileRenamedAwayGetsItsWholeCopyBack)
+{
+    const std::string bytes = "#\r\nnew\r\n";
+    struct Case {
+        const char* what;
+        bool fileThere;
+        std::string copyBytes;
+        std::string after;  // the file afterwards; "-" when missing
+    };
+    const Case cases[] = {
+        {"whole copy", false, bytes, bytes},
+        {"torn copy", false, bytes.substr(0, 5), "-"},
+        {"file there", true, bytes, "old"},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        if (c.fileThere)
+            dir.Write("data.dat", "old");
+        dir.Write(CompleteCopyName("data.dat", bytes), c.copyBytes);
+        PutBackRenamedAway(dir.Path().string(), "data.dat");
+        EXPECT_EQ(std::filesystem::exists(dir.File("data.dat")) ? Slurp(dir.File("data.dat")) : "-", c.after) << c.what;
+    }
 }
 
 TEST(AtomicReplace, KeepsTheModeOwnerAndGroup)
