@@ -9,8 +9,11 @@
 
 #include "chart/TChart.h"
 #include "core/calibration_state.h"
+#include "core/line_outcome.h"
 #include "history/history_writer.h"
 #include "ui/controls.h"
+#include "ui/point_grid.h"
+#include "ui/result_grid.h"
 #include "ui/string_grid.h"
 #include "ui/text_bridge.h"
 #include "ui/window_layout.h"
@@ -132,11 +135,17 @@ private:
     void ArrangeClient();
     void SetClientWidth(int width);
     void PlaceResultSide(int left);
+    // Where a line to show comes from: the full fit redraws all three series
+    // and gives Series3 the line's ends; a refit keeps Series3.
+    enum class LineFrom { FullFit, Refit };
+    // The chart's points and line, the deviation column, the equation and
+    // the result table of a fit that found a line; a failure in the outcome
+    // ends it after the points before it are shown.
+    void ShowLine(const LineOutcome& line, LineFrom from);
     void ShowEquation(const std::string& equation);
     // The figures of the stored line in Label4's tool tip; none without a
     // line.
     void ShowLineStatistics();
-    void ApplyLeadingZero(TStringGrid* grid, int col, int row);
     void ReformatDeviations();
     void UseChosenDataFile(const QString& path);
     bool SaveEditorText();
@@ -144,6 +153,9 @@ private:
     QWidget* OwningControl(QWidget* widget) const;
     void FocusChanged(QWidget* now);
 
+    // StringGrid1 and StringGrid3 by what their columns hold.
+    PointGrid Points;
+    ResultGrid Results;
     QWidget* client_;
     QWidget* activeControl_ = nullptr;
     QMetaObject::Connection focusChanged_;

@@ -147,11 +147,12 @@ void TForm1::CreateInputPanel(QWidget* client)
     Label3 = LabelAt(QStringLiteral("Введите ваши данные:"), {24, 72}, Panel1);
 
     StringGrid1 = new TStringGrid({4, 3, 1, true, false}, Panel1);
-    StringGrid1->setGeometry(0, 88, 216, 321);
+    StringGrid1->setGeometry(0, 88, ExtendedPointGridWidth, 321);
     StringGrid1->viewport()->setCursor(Qt::CrossCursor);
-    const int widths1[] = {25, 56, 55, 55};
+    const int widths1[] = {25, 56, 55, DeviationColumnWidth};
     for (int col = 0; col < 4; ++col)
         StringGrid1->SetColWidth(col, widths1[col]);
+    Points = PointGrid(StringGrid1);
 
     Raschet = HiddenButton(QStringLiteral("Рассчитать (F9)"), {32, 344, 105, 25}, Panel1);
     SaveChoice = HiddenButton(QStringLiteral("Сохранить расчет"), {32, 376, 105, 25}, Panel1);
@@ -189,6 +190,7 @@ void TForm1::CreateResultControls()
     StringGrid3->setGeometry(ExtendedLeft, 200, 137, 209);
     StringGrid3->SetColWidth(0, 59);
     StringGrid3->SetColWidth(1, 57);
+    Results = ResultGrid(StringGrid3);
 }
 
 void TForm1::SetTabOrder()
