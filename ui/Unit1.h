@@ -4,6 +4,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -23,9 +24,9 @@ class QFileDialog;
 class QFrame;
 class QMenu;
 class QMenuBar;
-class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
+class FocusTracking;
 
 // The main window: every control, the calibration state and every command
 // handler. Handlers are named after the control and event that run them; a
@@ -52,7 +53,7 @@ public:
     QFrame* Panel4;
     QLabel* Panel2;
     QPushButton* CloseEdit;
-    QPlainTextEdit* Memo1;
+    TMemo* Memo1;
     TChart* Chart1;
     QFrame* ToolBar1;
     // The toolbar's 16 x 16 pictures: 0 folder, 1 diskette, 2 calculator.
@@ -150,15 +151,12 @@ private:
     void UseChosenDataFile(const QString& path);
     bool SaveEditorText();
     void LeaveEditorPanel();
-    QWidget* OwningControl(QWidget* widget) const;
-    void FocusChanged(QWidget* now);
 
     // StringGrid1 and StringGrid3 by what their columns hold.
     PointGrid Points;
     ResultGrid Results;
     QWidget* client_;
-    QWidget* activeControl_ = nullptr;
-    QMetaObject::Connection focusChanged_;
+    std::unique_ptr<FocusTracking> focus_;
     int panel1Width_ = WindowLayout::ExtendedPanelWidth;
     bool started_ = false;
     // The data file's bytes as the editor last read or wrote them (no value:

@@ -1,7 +1,6 @@
 // The main window's controls, their places, texts, fonts and tab order.
 #include <QFrame>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -109,7 +108,7 @@ void TForm1::CreateEditorPanel(QWidget* client)
     lime.setColor(QPalette::ButtonText, QColor(0, 255, 0));
     CloseEdit->setPalette(lime);
 
-    Memo1 = new QPlainTextEdit(QStringLiteral("Memo1"), Panel4);
+    Memo1 = new TMemo(QStringLiteral("Memo1"), Panel4);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Tab and Shift+Tab move along the window's Tab cycle; no tab is typed.
     Memo1->setTabChangesFocus(true);
