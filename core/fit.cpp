@@ -12,14 +12,14 @@ constexpr int kEquationPrecision = 5;
 
 }  // namespace
 
-int ReadPointGrid(CalibrationState& s, int n, const GridCellText& cell, std::string_view separator)
+int ReadPointGrid(CalibrationState& s, int n, const PointCellText& cell, std::string_view separator)
 {
     int filledRows = 1;
     for (int r = 1; r <= n; ++r) {
-        const std::string x = cell(r, 1);
+        const std::string x = cell(r, PointCoordinate::X);
         if (x.empty())
             continue;
-        const std::string y = cell(r, 2);
+        const std::string y = cell(r, PointCoordinate::Y);
         if (y.empty())
             continue;
         s.PercentValues[filledRows] = StoreReal(ParseNumberOrThrow(x, separator));
@@ -60,17 +60,18 @@ std::string MadeUpPointText(std::string_view separator)
     return "10" + std::string(separator) + "01";
 }
 
-FitOutcome FitLine(CalibrationState& s, std::string_view separator)
+LineOutcome FitLine(CalibrationState& s, std::string_view separator)
 {
-    FitOutcome out;
+    LineOutcome out;
     const int n = s.PointCount;
 
     ClearSums(s);
     for (int i = 1; i <= n; ++i)
         AddToSums(s, s.PercentValues[i], s.MeasuredValues[i]);
-    if (!SolveLine(s, n))
+    if (!SolveLine(s, n)) {
+        out.stop = LineStop::ZeroDenominator;
         return out;
-    out.fitted = true;
+    }
 
     const Extended a = s.SlopeA;
     const Extended b = s.InterceptB;

@@ -1,34 +1,22 @@
 #pragma once
 
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "calibration_state.h"
-#include "colour.h"
+#include "line_outcome.h"
 
-struct LinePoint {
-    double x = 0;
-    double y = 0;
-};
+enum class PointCoordinate { X, Y };
 
-// A point as the chart shows it after a fit.
-struct ChartPoint {
-    double x = 0;
-    double y = 0;
-    Colour colour = clLime;
-};
+// The text of a point grid row's X ("%:") or Y ("Замер:"), rows from 1.
+using PointCellText = std::function<std::string(int row, PointCoordinate coordinate)>;
 
-// Text of a point grid cell: (row, column), rows from 1.
-using GridCellText = std::function<std::string(int row, int column)>;
-
-// Takes the points of grid rows 1..n whose "%:" and "Замер:" texts are both
-// non-empty into slots 1..m of the state, in row order, and returns m.
-// A text that is no number ends it with the conversion error; the points
-// before it stay stored.
-int ReadPointGrid(CalibrationState& s, int n, const GridCellText& cell, std::string_view separator);
+// Takes the points of grid rows 1..n whose X and Y texts are both non-empty
+// into slots 1..m of the state, in row order, and returns m. A text that is
+// no number ends it with the conversion error; the points before it stay
+// stored.
+int ReadPointGrid(CalibrationState& s, int n, const PointCellText& cell, std::string_view separator);
 
 // Sets every point 1..PointCount into the fit.
 void MarkAllInFit(CalibrationState& s);
@@ -44,20 +32,9 @@ int CompletedPointCount(DegenerateInput input);
 // user's decimal separator so that the completed fit can read it back.
 std::string MadeUpPointText(std::string_view separator);
 
-// The deviation texts and points of the points before a failure, then the
-// failure.
-struct FitOutcome : EffectsThenError {
-    // False when the denominator was 0: nothing shown changes.
-    bool fitted = false;
-    LinePoint low, high;
-    // Per point, in point order, up to `failure`.
-    std::vector<std::string> deviationTexts;
-    std::vector<ChartPoint> points;
-    std::string equation;
-};
-
-// The least-squares fit of points 1..PointCount of the state.
-FitOutcome FitLine(CalibrationState& s, std::string_view separator);
+// The least-squares fit of points 1..PointCount of the state; it stops at a
+// zero denominator, with nothing to show.
+LineOutcome FitLine(CalibrationState& s, std::string_view separator);
 
 // "Уравнение прямой:", LF, CR, "Y=a*X+b" with both numbers in general format.
 std::string EquationText(double a, double b, std::string_view separator);

@@ -1,6 +1,7 @@
 #include "refit.h"
 
 #include "arithmetic.h"
+#include "fit.h"
 #include "least_squares.h"
 #include "number_text.h"
 
@@ -84,9 +85,9 @@ void PlaceClippedLine(CalibrationState& s)
 
 }  // namespace
 
-RefitOutcome RefitLine(CalibrationState& s, std::string_view separator)
+LineOutcome RefitLine(CalibrationState& s, std::string_view separator)
 {
-    RefitOutcome out;
+    LineOutcome out;
     ClearSums(s);
     s.ActiveCount = 0;
     for (int i = 1; i <= s.PointCount; ++i) {
@@ -96,15 +97,15 @@ RefitOutcome RefitLine(CalibrationState& s, std::string_view separator)
         AddToSums(s, s.PercentValues[i], s.MeasuredValues[i]);
     }
     if (s.ActiveCount < 2) {
-        out.stop = RefitStop::TooFewPoints;
+        out.stop = LineStop::TooFewPoints;
         return out;
     }
     if (s.ActiveCount == 2 && TwoLeftOnOneVertical(s)) {
-        out.stop = RefitStop::VerticalLine;
+        out.stop = LineStop::VerticalLine;
         return out;
     }
     if (!SolveLine(s, s.ActiveCount)) {
-        out.stop = RefitStop::ZeroDenominator;
+        out.stop = LineStop::ZeroDenominator;
         return out;
     }
     FindExtremesInFit(s);

@@ -79,7 +79,7 @@ std::string EquationLine(const std::string& windowText)
 
 // Loads the record into the state the way the window does and fits it; the
 // reason when there is no line.
-std::optional<std::string> Fit(const StoredRecord& record, CalibrationState& s, FitOutcome& fit)
+std::optional<std::string> Fit(const StoredRecord& record, CalibrationState& s, LineOutcome& fit)
 {
     if (record.pointCount > kMaxRecordPoints)
         return "точек больше " + std::to_string(kMaxRecordPoints);
@@ -96,7 +96,7 @@ std::optional<std::string> Fit(const StoredRecord& record, CalibrationState& s, 
     if (const DegenerateInput input = FindDegenerateInput(s); input != DegenerateInput::None)
         return std::string(DegenerateMessage(input));
     fit = FitLine(s, kSeparator);
-    if (!fit.fitted)
+    if (fit.stop != LineStop::Done)
         return std::string("знаменатель МНК равен нулю");
     if (fit.failure)
         return std::string(fit.failure->what());
@@ -135,7 +135,7 @@ RecordReport RecordAnalyser::Analyse(const StoredRecord& record)
     report.tolerance = record.tolerance;
 
     CalibrationState& s = *state_;
-    FitOutcome fit;
+    LineOutcome fit;
     try {
         report.error = Fit(record, s, fit);
     } catch (const RunError& e) {

@@ -1,13 +1,12 @@
 #include "ui/Unit1.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
 
 #include "ui/error_box.h"
+#include "ui/focus_tracking.h"
 #include "ui/window_layout.h"
 
 TForm1* Form1 = nullptr;
@@ -33,18 +32,16 @@ TForm1::TForm1(std::string decimalSeparator, QWidget* parent)
     move(188, 102);
     resize(WindowLayout::ExtendedClientWidth, MainMenu1->sizeHint().height() + WindowLayout::ClientHeight);
     Edit1->setFocus();
-    activeControl_ = Edit1;
-    focusChanged_ =
-        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FocusChanged(now); });
+    focus_ = std::make_unique<FocusTracking>(client_, Edit1);
 }
 
-// The base destructor takes the focus from the controls it destroys; by then
-// this is no window of this program any more, and none of its handlers may run.
-TForm1::~TForm1()
-{
-    disconnect(focusChanged_);
-}
+// The focus tracking ends before the base destructor takes the focus from the
+// controls it destroys.
+TForm1::~TForm1() = default;
 
+// Which event of which control runs which handler. Key down, enter and exit
+// come from the controls (WindowControl), the grids' cell events from the
+// grids, the rest from Qt's signals.
 void TForm1::ConnectHandlers()
 {
     connect(N3, &QAction::triggered, this, WindowEvent([this] { N3Click(); }));
@@ -57,15 +54,12 @@ void TForm1::ConnectHandlers()
     connect(N9, &QAction::triggered, this, WindowEvent([this] { N9Click(); }));
     connect(ToolButton1, &QToolButton::clicked, this, WindowEvent([this] { N1Click(); }));
     connect(ToolButton2, &QToolButton::clicked, this, WindowEvent([this] { SaveChoiceClick(); }));
-    connect(SaveChoice, &QPushButton::clicked, this, WindowEvent([this] { SaveChoiceClick(); }));
-    connect(CloseEdit, &QPushButton::clicked, this, WindowEvent([this] { CloseEditClick(); }));
-    connect(Memo1, &QPlainTextEdit::textChanged, this, WindowEvent([this] { Memo1Change(); }));
-    Memo1->installEventFilter(this);
-
-    connect(Raschet, &QPushButton::clicked, this, WindowEvent([this] { RaschetClick(); }));
     connect(ToolButton3, &QToolButton::clicked, this, WindowEvent([this] { RaschetClick(); }));
+    connect(Raschet, &QPushButton::clicked, this, WindowEvent([this] { RaschetClick(); }));
+    connect(SaveChoice, &QPushButton::clicked, this, WindowEvent([this] { SaveChoiceClick(); }));
     connect(RschRz, &QPushButton::clicked, this, WindowEvent([this] { RschRzClick(); }));
     connect(OpenDatFile, &QPushButton::clicked, this, WindowEvent([this] { OpenDatFileClick(); }));
+    connect(CloseEdit, &QPushButton::clicked, this, WindowEvent([this] { CloseEditClick(); }));
     connect(SpeedButton1, &QToolButton::clicked, this, WindowEvent([this] { SpeedButton1Click(); }));
     connect(SpeedButton2, &QToolButton::clicked, this, WindowEvent([this] { SpeedButton2Click(); }));
     connect(SpeedButton3, &QToolButton::clicked, this, WindowEvent([this] { SpeedButton3Click(); }));
@@ -75,10 +69,13 @@ void TForm1::ConnectHandlers()
                    QPoint position) {
                 RunWindowEvent([&] { Chart1ClickSeries(series, index, button, shift, position); });
             });
+    connect(Memo1, &QPlainTextEdit::textChanged, this, WindowEvent([this] { Memo1Change(); }));
 
     Edit1->OnKeyDown = [this](std::uint16_t& key, Qt::KeyboardModifiers shift) { Edit1KeyDown(key, shift); };
+    Edit1->OnExit = [this] { Edit1Exit(); };
     Edit2->OnKeyDown = [this](std::uint16_t& key, Qt::KeyboardModifiers shift) { Edit2KeyDown(key, shift); };
     Edit3->OnChange = [this] { Edit3Change(); };
+    StringGrid1->OnEnter = [this] { StringGrid1Enter(); };
     StringGrid1->OnKeyDown = [this](std::uint16_t& key, Qt::KeyboardModifiers shift) {
         StringGrid1KeyDown(key, shift);
     };
@@ -93,6 +90,7 @@ void TForm1::ConnectHandlers()
     };
     StringGrid3->OnSelectCell = [this](int col, int row, bool& canSelect) { StringGrid3SelectCell(col, row, canSelect); };
     StringGrid3->OnDrawCell = [this](int col, int row) { StringGrid3DrawCell(col, row); };
+    Memo1->OnKeyDown = [this](std::uint16_t& key, Qt::KeyboardModifiers shift) { Memo1KeyDown(key, shift); };
 }
 
 bool TForm1::event(QEvent* event)
@@ -112,40 +110,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == client_ && event->type() == QEvent::Resize)
         ArrangeClient();
-    if (watched == Memo1 && event->type() == QEvent::KeyPress) {
-        std::uint16_t key = VirtualKey(*static_cast<QKeyEvent*>(event));
-        const Qt::KeyboardModifiers shift = static_cast<QKeyEvent*>(event)->modifiers();
-        RunWindowEvent([&] { Memo1KeyDown(key, shift); });
-    }
     return QMainWindow::eventFilter(watched, event);
-}
-
-QWidget* TForm1::OwningControl(QWidget* widget) const
-{
-    for (QWidget* w = widget; w; w = w->parentWidget()) {
-        if (w == StringGrid1 || w == StringGrid2 || w == StringGrid3)
-            return w;
-    }
-    return widget;
-}
-
-// The focus moved. Only a move from one control of this window to another
-// counts as leaving and entering: the menu bar taking the keyboard (Alt, a
-// menu opened with the mouse), a modal box or another window, and the focus
-// coming back from them to the control that had it, are no move.
-void TForm1::FocusChanged(QWidget* now)
-{
-    if (!now || !client_->isAncestorOf(now))
-        return;
-    QWidget* control = OwningControl(now);
-    if (control == activeControl_)
-        return;
-    QWidget* previous = activeControl_;
-    activeControl_ = control;
-    if (previous == Edit1)
-        RunWindowEvent([this] { Edit1Exit(); });
-    if (control == StringGrid1)
-        RunWindowEvent([this] { StringGrid1Enter(); });
 }
 
 void TForm1::SetClientWidth(int width)

@@ -4,13 +4,17 @@
 #include <QList>
 #include <QMainWindow>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "chart/TChart.h"
 #include "core/calibration_state.h"
+#include "core/line_outcome.h"
 #include "history/history_writer.h"
 #include "ui/controls.h"
+#include "ui/point_grid.h"
+#include "ui/result_grid.h"
 #include "ui/string_grid.h"
 #include "ui/text_bridge.h"
 #include "ui/window_layout.h"
@@ -20,9 +24,9 @@ class QFileDialog;
 class QFrame;
 class QMenu;
 class QMenuBar;
-class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
+class FocusTracking;
 
 // The main window: every control, the calibration state and every command
 // handler. Handlers are named after the control and event that run them; a
@@ -49,7 +53,7 @@ public:
     QFrame* Panel4;
     QLabel* Panel2;
     QPushButton* CloseEdit;
-    QPlainTextEdit* Memo1;
+    TMemo* Memo1;
     TChart* Chart1;
     QFrame* ToolBar1;
     // The toolbar's 16 x 16 pictures: 0 folder, 1 diskette, 2 calculator.
@@ -132,21 +136,27 @@ private:
     void ArrangeClient();
     void SetClientWidth(int width);
     void PlaceResultSide(int left);
+    // Where a line to show comes from: the full fit redraws all three series
+    // and gives Series3 the line's ends; a refit keeps Series3.
+    enum class LineFrom { FullFit, Refit };
+    // The chart's points and line, the deviation column, the equation and
+    // the result table of a fit that found a line; a failure in the outcome
+    // ends it after the points before it are shown.
+    void ShowLine(const LineOutcome& line, LineFrom from);
     void ShowEquation(const std::string& equation);
     // The figures of the stored line in Label4's tool tip; none without a
     // line.
     void ShowLineStatistics();
-    void ApplyLeadingZero(TStringGrid* grid, int col, int row);
     void ReformatDeviations();
     void UseChosenDataFile(const QString& path);
     bool SaveEditorText();
     void LeaveEditorPanel();
-    QWidget* OwningControl(QWidget* widget) const;
-    void FocusChanged(QWidget* now);
 
+    // StringGrid1 and StringGrid3 by what their columns hold.
+    PointGrid Points;
+    ResultGrid Results;
     QWidget* client_;
-    QWidget* activeControl_ = nullptr;
-    QMetaObject::Connection focusChanged_;
+    std::unique_ptr<FocusTracking> focus_;
     int panel1Width_ = WindowLayout::ExtendedPanelWidth;
     bool started_ = false;
     // The data file's bytes as the editor last read or wrote them (no value:

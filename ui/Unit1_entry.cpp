@@ -1,5 +1,4 @@
 // Data entry: the count and tolerance fields and the point grid.
-#include "core/number_text.h"
 #include "ui/Unit1.h"
 
 void TForm1::Edit1KeyDown(std::uint16_t& key, Qt::KeyboardModifiers)
@@ -23,7 +22,7 @@ void TForm1::StringGrid1Enter()
     ResetFitDisplay();
     State.EntryCol = 1;
     State.EntryRow = 1;
-    StringGrid1->SetSelection(State.EntryCol, State.EntryRow);
+    Points.MakeCurrent(State.EntryCol, State.EntryRow);
 }
 
 void TForm1::StringGrid1SelectCell(int col, int row, bool&)
@@ -37,13 +36,13 @@ void TForm1::StringGrid1KeyDown(std::uint16_t& key, Qt::KeyboardModifiers)
     if (key == VK_F9)
         RaschetClick();
     if (key == VK_DELETE)
-        StringGrid1->SetCells(State.EntryCol, State.EntryRow, QString());
+        Points.EmptyCell(State.EntryCol, State.EntryRow);
     if (key != VK_RETURN)
         return;
     if (State.EntryCol == 1) {
         State.EntryCol = 2;
     } else if (State.EntryCol == 2) {
-        if (State.EntryRow == StringGrid1->RowCount() - 1) {
+        if (State.EntryRow == Points.LastRow()) {
             RaschetClick();
             return;
         }
@@ -52,17 +51,10 @@ void TForm1::StringGrid1KeyDown(std::uint16_t& key, Qt::KeyboardModifiers)
     } else {
         return;
     }
-    StringGrid1->SetSelection(State.EntryCol, State.EntryRow);
-}
-
-void TForm1::ApplyLeadingZero(TStringGrid* grid, int col, int row)
-{
-    const QString text = grid->Cells(col, row);
-    if (text.startsWith(QLatin1Char('.')))
-        grid->SetCells(col, row, Qs(AddLeadingZero(Std(text))));
+    Points.MakeCurrent(State.EntryCol, State.EntryRow);
 }
 
 void TForm1::StringGrid1DrawCell(int col, int row)
 {
-    ApplyLeadingZero(StringGrid1, col, row);
+    Points.CompleteLeadingZero(col, row);
 }

@@ -1,7 +1,6 @@
 // The main window's controls, their places, texts, fonts and tab order.
 #include <QFrame>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -109,7 +108,7 @@ void TForm1::CreateEditorPanel(QWidget* client)
     lime.setColor(QPalette::ButtonText, QColor(0, 255, 0));
     CloseEdit->setPalette(lime);
 
-    Memo1 = new QPlainTextEdit(QStringLiteral("Memo1"), Panel4);
+    Memo1 = new TMemo(QStringLiteral("Memo1"), Panel4);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Tab and Shift+Tab move along the window's Tab cycle; no tab is typed.
     Memo1->setTabChangesFocus(true);
@@ -147,11 +146,12 @@ void TForm1::CreateInputPanel(QWidget* client)
     Label3 = LabelAt(QStringLiteral("Введите ваши данные:"), {24, 72}, Panel1);
 
     StringGrid1 = new TStringGrid({4, 3, 1, true, false}, Panel1);
-    StringGrid1->setGeometry(0, 88, 216, 321);
+    StringGrid1->setGeometry(0, 88, ExtendedPointGridWidth, 321);
     StringGrid1->viewport()->setCursor(Qt::CrossCursor);
-    const int widths1[] = {25, 56, 55, 55};
+    const int widths1[] = {25, 56, 55, DeviationColumnWidth};
     for (int col = 0; col < 4; ++col)
         StringGrid1->SetColWidth(col, widths1[col]);
+    Points = PointGrid(StringGrid1);
 
     Raschet = HiddenButton(QStringLiteral("Рассчитать (F9)"), {32, 344, 105, 25}, Panel1);
     SaveChoice = HiddenButton(QStringLiteral("Сохранить расчет"), {32, 376, 105, 25}, Panel1);
@@ -189,6 +189,7 @@ void TForm1::CreateResultControls()
     StringGrid3->setGeometry(ExtendedLeft, 200, 137, 209);
     StringGrid3->SetColWidth(0, 59);
     StringGrid3->SetColWidth(1, 57);
+    Results = ResultGrid(StringGrid3);
 }
 
 void TForm1::SetTabOrder()

@@ -110,19 +110,13 @@ void TForm1::LoadRecord(long long n)
         TakeRecordNumbers(State, record.body);
     const std::vector<std::string>& readings = record.body.readings;
     for (std::size_t k = 0; k < readings.size(); ++k)
-        StringGrid3->SetCells(0, static_cast<int>(k) + 1, FromFileBytes(readings[k]));
-    StringGrid3->SetRowCount(record.body.ReadingRows());
+        Results.SetReading(static_cast<int>(k) + 1, FromFileBytes(readings[k]));
+    Results.SetRowCount(record.body.ReadingRows());
 
     Edit1->SetText(QString::number(State.PointCount));
     State.ActiveCount = State.PointCount;
     Edit2->SetText(Qs(FormatGeneral(State.Tolerance, kGridDigits, DecimalSeparator)));
-    StringGrid1->SetRowCount(State.PointCount + 1);
-    for (int i = 1; i <= State.PointCount; ++i)
-        StringGrid1->SetCells(0, i, QString::number(i));
-    for (int i = 1; i <= State.PointCount; ++i) {
-        StringGrid1->SetCells(1, i, Qs(FormatGeneral(State.PercentValues[i], kGridDigits, DecimalSeparator)));
-        StringGrid1->SetCells(2, i, Qs(FormatGeneral(State.MeasuredValues[i], kGridDigits, DecimalSeparator)));
-    }
+    Points.ShowPoints(State, DecimalSeparator);
     RaschetClick();
 }
 
@@ -155,8 +149,8 @@ void TForm1::SaveChoiceClick()
 {
     RefuseWithoutDataFile(State.DataFileName);
     std::vector<std::string> readings;
-    for (int r = 1; r < StringGrid3->RowCount(); ++r)
-        readings.push_back(FileBytesOrRefuse(StringGrid3->Cells(0, r)));
+    for (int r = 1; r <= Results.LastRow(); ++r)
+        readings.push_back(FileBytesOrRefuse(Results.Reading(r)));
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale = QLocale::system();
     history_.SetAppendDetails(Label4->Caption(), ExcludedPoints(State));

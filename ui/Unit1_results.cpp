@@ -7,20 +7,15 @@
 void TForm1::RschRzClick()
 {
     const ResultEvaluation evaluation = EvaluateResults(
-        State, Std(Edit3->text()), StringGrid3->RowCount(),
-        [this](int row) { return Std(StringGrid3->Cells(0, row)); }, DecimalSeparator);
+        State, Std(Edit3->text()), Results.RowCount(), [this](int row) { return Std(Results.Reading(row)); },
+        DecimalSeparator);
     if (evaluation.skipped)
         return;
     if (evaluation.blankReset) {
         Edit3->SetText(QStringLiteral("0"));
         return;
     }
-    for (const ResultRowUpdate& update : evaluation.rows) {
-        if (update.reading)
-            StringGrid3->SetCells(0, update.row, Qs(*update.reading));
-        if (update.result)
-            StringGrid3->SetCells(1, update.row, Qs(*update.result));
-    }
+    Results.ShowEvaluation(evaluation.rows);
     evaluation.RaiseFailure();
 }
 
@@ -35,8 +30,8 @@ void TForm1::StringGrid3KeyDown(std::uint16_t& key, Qt::KeyboardModifiers)
         RschRzClick();
     if (key == VK_DOWN) {
         RschRzClick();
-        if (State.ResultRow == StringGrid3->RowCount() - 1) {
-            StringGrid3->SetRowCount(StringGrid3->RowCount() + 1);
+        if (State.ResultRow == Results.LastRow()) {
+            Results.AddRow();
             State.ResultRow = State.ResultRow + 1;
         }
     }
@@ -67,31 +62,31 @@ void TForm1::SpeedButton2Click()
 // silently, the rows before it rewritten.
 void TForm1::ReformatDeviations()
 {
+    std::vector<std::string> texts;
     try {
         for (int i = 1; i <= State.PointCount; ++i)
-            StringGrid1->SetCells(3, i, Qs(DeviationText(State, i, DecimalSeparator)));
+            texts.push_back(DeviationText(State, i, DecimalSeparator));
     } catch (const RunError&) {
     }
+    Points.ShowDeviations(texts);
 }
 
 void TForm1::SpeedButton3Click()
 {
     const int n = ParseInteger(Std(Edit1->text()));
-    const ReadingsCopy copy = PlanReadingsCopy(StringGrid3->RowCount(), n);
-    StringGrid3->SetRowCount(copy.rowCount);
+    const ReadingsCopy copy = PlanReadingsCopy(Results.RowCount(), n);
+    Results.SetRowCount(copy.rowCount);
     for (int k = 1; k <= n; ++k)
-        StringGrid3->SetCells(0, copy.firstRow + k - 1, StringGrid1->Cells(2, k));
+        Results.SetReading(copy.firstRow + k - 1, Points.MeasuredText(k));
     RaschetClick();
 }
 
 void TForm1::BitBtn1Click()
 {
-    for (int row = 1; row <= 100; ++row)
-        StringGrid3->SetCells(0, row, QStringLiteral("0"));
-    StringGrid3->SetRowCount(2);
+    Results.ResetReadings();
 }
 
 void TForm1::StringGrid3DrawCell(int col, int row)
 {
-    ApplyLeadingZero(StringGrid3, col, row);
+    Results.CompleteLeadingZero(col, row);
 }

@@ -15,24 +15,16 @@ void TForm1::FormActivate()
     ReadSettings();
     move(69, 106);
     N12Click();
-    const QString headings1[] = {QStringLiteral("№:"), QStringLiteral("%:"), QStringLiteral("Замер:"),
-                                 QStringLiteral("Отклон.:")};
-    for (int col = 0; col < 4; ++col)
-        StringGrid1->SetCells(col, 0, headings1[col]);
-    for (int row = 1; row <= 100; ++row)
-        StringGrid1->SetCells(1, row, QStringLiteral("0"));
-    for (int row = 1; row <= 100; ++row)
-        StringGrid1->SetCells(2, row, QStringLiteral("0"));
+    Points.WriteHeadings();
+    Points.FillWithZeros(100);
     StringGrid2->SetCells(0, 0, QStringLiteral("№:"));
     StringGrid2->SetCells(1, 0, QStringLiteral("Дата, время:"));
-    StringGrid3->SetCells(0, 0, QStringLiteral("Замер:"));
-    StringGrid3->SetCells(1, 0, QStringLiteral("Результат:"));
+    Results.WriteHeadings();
     State.ResultPrecision = 5;
     State.ResultDecimals = 3;
     State.PointCount = 2;
     State.ActiveCount = 2;
-    for (int row = 1; row <= State.PointCount; ++row)
-        StringGrid1->SetCells(0, row, QString::number(row));
+    Points.NumberRows(State.PointCount);
     Label4->SetCaption(QStringLiteral("Уравнение прямой:\n\rY=a*X+b"));
     State.ResultRow = 1;
     State.EditorChanged = 0;
@@ -50,9 +42,7 @@ void TForm1::PlaceResultSide(int left)
 
 void TForm1::N12Click()
 {
-    StringGrid1->SetColCount(4);
-    StringGrid1->resize(216, StringGrid1->height());
-    StringGrid1->SetColWidth(3, 55);
+    Points.ShowDeviationColumn();
     PlaceResultSide(ExtendedLeft);
     SetClientWidth(ExtendedClientWidth);
     panel1Width_ = ExtendedPanelWidth;
@@ -61,8 +51,7 @@ void TForm1::N12Click()
 
 void TForm1::N11Click()
 {
-    StringGrid1->SetColCount(3);
-    StringGrid1->resize(160, StringGrid1->height());
+    Points.HideDeviationColumn();
     PlaceResultSide(CompactLeft);
     SetClientWidth(CompactClientWidth);
     panel1Width_ = CompactPanelWidth;

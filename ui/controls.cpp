@@ -26,12 +26,14 @@ void TEdit::SetText(const QString& text)
 
 void TEdit::keyPressEvent(QKeyEvent* event)
 {
-    std::uint16_t key = VirtualKey(*event);
-    RunWindowEvent([&] {
-        if (OnKeyDown)
-            OnKeyDown(key, event->modifiers());
-    });
+    KeyDown(*event);
     QLineEdit::keyPressEvent(event);
+}
+
+void TMemo::keyPressEvent(QKeyEvent* event)
+{
+    KeyDown(*event);
+    QPlainTextEdit::keyPressEvent(event);
 }
 
 TLabel::TLabel(const QString& caption, QWidget* parent) : QLabel(parent)

@@ -2,13 +2,14 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <functional>
 
-#include "ui/virtual_key.h"
+#include "ui/window_control.h"
 
-// A single-line edit field: key down before the field's own handling, and a
-// change event for every change of its text, typed or set by the program.
-class TEdit : public QLineEdit {
+// A single-line edit field: the control events, and a change event for every
+// change of its text, typed or set by the program.
+class TEdit : public QLineEdit, public WindowControl {
     Q_OBJECT
 public:
     explicit TEdit(QWidget* parent);
@@ -18,7 +19,6 @@ public:
     void SetText(const QString& text);
     void setText(const QString& text) = delete;
 
-    KeyDownHandler OnKeyDown;
     std::function<void()> OnChange;
 
 protected:
@@ -26,6 +26,16 @@ protected:
 
 private:
     bool settingText_ = false;
+};
+
+// A multi-line text field with the control events.
+class TMemo : public QPlainTextEdit, public WindowControl {
+    Q_OBJECT
+public:
+    TMemo(const QString& text, QWidget* parent) : QPlainTextEdit(text, parent) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A label whose caption may hold line feeds and carriage returns; it shows one

@@ -24,9 +24,11 @@ constexpr int GridLine = 1;
 constexpr int TextIndent = 2;
 constexpr char Opened[] = "tolvazenOpened";
 
+}  // namespace
+
 // The in-place editor of a cell: a frameless line edit whose every change is
 // stored at once, and whose key presses reach the grid's key handling first.
-class CellDelegate : public QStyledItemDelegate {
+class TStringGrid::CellDelegate : public QStyledItemDelegate {
 public:
     explicit CellDelegate(TStringGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
 
@@ -76,8 +78,6 @@ protected:
 private:
     TStringGrid* grid_;
 };
-
-}  // namespace
 
 TStringGrid::TStringGrid(const Options& options, QWidget* parent)
     : QTableView(parent),
@@ -221,22 +221,23 @@ void TStringGrid::currentChanged(const QModelIndex& current, const QModelIndex& 
     row_ = row;
 }
 
-void TStringGrid::KeyDown(QKeyEvent* event)
-{
-    std::uint16_t key = VirtualKey(*event);
-    RunWindowEvent([&] {
-        if (OnKeyDown)
-            OnKeyDown(key, event->modifiers());
-    });
-}
-
+// A key press runs the key-down handler once, before the grid's own handling,
+// whether a cell is being edited or not:
+// - no cell editor open: keyPressEvent runs the handler, then the view's own
+//   handling; Enter opens the current cell's editor instead.
+// - a cell editor open: the delegate hands the press to EditorKeyPress before
+//   the editor sees it. Tab closes the editor and leaves the grid without the
+//   handler. Otherwise the handler runs; Enter then closes the editor, and
+//   any other key is sent on to the editor. What the editor leaves comes back
+//   to keyPressEvent while forwardingKey_ is set, and goes straight on to the
+//   view's own handling.
 void TStringGrid::keyPressEvent(QKeyEvent* event)
 {
     if (forwardingKey_) {
         QTableView::keyPressEvent(event);
         return;
     }
-    KeyDown(event);
+    KeyDown(*event);
     QScopedValueRollback<bool> forwarding(forwardingKey_, true);
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (!enter) {
@@ -258,7 +259,7 @@ bool TStringGrid::EditorKeyPress(QObject* editor, QKeyEvent* event)
         return true;
     }
     QPointer<QObject> target(editor);
-    KeyDown(event);
+    KeyDown(*event);
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         CloseCellEditor();
         return true;

@@ -6,14 +6,15 @@
 #include <functional>
 
 #include "ui/grid_cells.h"
-#include "ui/virtual_key.h"
+#include "ui/window_control.h"
 
 class QLineEdit;
 
 // A string grid: one fixed heading row, an optional fixed first column, cell
 // texts kept independent of the counts, in-place editing in which every
-// change reaches the stored text at once, and the grid events of the window
-// (key down before the grid's own key handling, cell selection, cell drawn).
+// change reaches the stored text at once, the control events (key down
+// before the grid's own key handling, also while a cell is being edited) and
+// the grid's own: cell selection and cell drawn.
 //
 // Shrinking follows two rules. A row count set to no more than the fixed-row
 // count lowers the fixed-row count to one less than the new count and makes
@@ -21,7 +22,7 @@ class QLineEdit;
 // count set at or below the current row moves the current cell to the new
 // last row and reports that move as a cell selection before the row count
 // change returns.
-class TStringGrid : public QTableView {
+class TStringGrid : public QTableView, public WindowControl {
     Q_OBJECT
 public:
     struct Options {
@@ -54,17 +55,10 @@ public:
     void SetSelection(int col, int row);
     bool Editing() const { return state() == EditingState; }
 
-    KeyDownHandler OnKeyDown;
     // The current cell is moving to (col, row) by mouse, key or a shrinking row count.
     std::function<void(int col, int row, bool& canSelect)> OnSelectCell;
     // A cell was drawn in the ordinary way.
     std::function<void(int col, int row)> OnDrawCell;
-
-    // Used by the grid's cell editor.
-    void EditorOpened(QLineEdit* editor, const QModelIndex& index);
-    // Key presses in the cell editor: true when the grid has dealt with the key.
-    bool EditorKeyPress(QObject* editor, QKeyEvent* event);
-    void CellDrawn(const QModelIndex& index);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -75,7 +69,14 @@ protected:
     void keyboardSearch(const QString&) override {}
 
 private:
-    void KeyDown(QKeyEvent* event);
+    // The cell editor's delegate: it draws the cells and hands the editor's
+    // key presses to EditorKeyPress.
+    class CellDelegate;
+
+    void EditorOpened(QLineEdit* editor, const QModelIndex& index);
+    // A key press in the cell editor: true when the grid has dealt with it.
+    bool EditorKeyPress(QObject* editor, QKeyEvent* event);
+    void CellDrawn(const QModelIndex& index);
     void MoveCurrent(int col, int row, bool report);
     void CloseCellEditor();
     void UpdateHeaders();

@@ -22,4 +22,9 @@ constexpr int CompactPanelWidth = 314;
 constexpr int ExtendedClientWidth = 724;
 constexpr int CompactClientWidth = 669;
 
+// The point grid with and without its deviation column.
+constexpr int ExtendedPointGridWidth = 216;
+constexpr int CompactPointGridWidth = 160;
+constexpr int DeviationColumnWidth = 55;
+
 }  // namespace WindowLayout

@@ -31,7 +31,7 @@ void BM_FitLine(benchmark::State& state)
 {
     CalibrationState s = ThousandPoints();
     for (auto _ : state) {
-        FitOutcome f = FitLine(s, ".");
+        LineOutcome f = FitLine(s, ".");
         benchmark::DoNotOptimize(f);
     }
 }
@@ -44,7 +44,7 @@ void BM_RefitLine(benchmark::State& state)
     int clicked = 1;
     for (auto _ : state) {
         ToggleExclusion(s, clicked, s.PointExcluded[clicked] == 'y' ? clSilver : clLime);
-        RefitOutcome r = RefitLine(s, ".");
+        LineOutcome r = RefitLine(s, ".");
         benchmark::DoNotOptimize(r);
         clicked = clicked % 1000 + 1;
     }

@@ -11,10 +11,11 @@ namespace {
 
 using Grid = std::map<std::pair<int, int>, std::string>;
 
-GridCellText Cells(const Grid& grid)
+// The grid's columns: 1 X, 2 Y.
+PointCellText Cells(const Grid& grid)
 {
-    return [&grid](int row, int column) {
-        const auto it = grid.find({row, column});
+    return [&grid](int row, PointCoordinate coordinate) {
+        const auto it = grid.find({row, coordinate == PointCoordinate::X ? 1 : 2});
         return it == grid.end() ? std::string() : it->second;
     };
 }
@@ -22,8 +23,8 @@ GridCellText Cells(const Grid& grid)
 TEST(FitLine, ThreePointWorkedExample)
 {
     CalibrationState s = StateWithPoints({{1, 2}, {2, 4.1}, {3, 5.9}}, 0.03);
-    const FitOutcome f = FitLine(s, ".");
-    ASSERT_TRUE(f.fitted);
+    const LineOutcome f = FitLine(s, ".");
+    ASSERT_EQ(f.stop, LineStop::Done);
     ASSERT_FALSE(f.failure);
     EXPECT_EQ(f.equation, "Уравнение прямой:\n\rY=1.95*X+0.1");
     EXPECT_EQ(f.deviationTexts, (std::vector<std::string>{"-0.026", "0.051", "-0.026"}));
@@ -45,7 +46,7 @@ TEST(FitLine, ThreePointWorkedExample)
 TEST(FitLine, CommaSeparatorInEquationAndDeviations)
 {
     CalibrationState s = StateWithPoints({{1, 2}, {2, 4.1}, {3, 5.9}}, 0.03);
-    const FitOutcome f = FitLine(s, ",");
+    const LineOutcome f = FitLine(s, ",");
     EXPECT_EQ(EquationLine(f.equation), "Y=1,95*X+0,1");
     EXPECT_EQ(f.deviationTexts[1], "0,051");
 }
@@ -53,7 +54,7 @@ TEST(FitLine, CommaSeparatorInEquationAndDeviations)
 TEST(FitLine, ToleranceBoundaries)
 {
     CalibrationState s = StateWithPoints({{0, 0}, {1, 1}, {2, 2}}, 0);
-    FitOutcome f = FitLine(s, ".");
+    LineOutcome f = FitLine(s, ".");
     for (const ChartPoint& p : f.points)
         EXPECT_EQ(p.colour, clLime) << "a deviation of exactly 0 is within tolerance 0";
 
@@ -73,21 +74,21 @@ TEST(FitLine, ZeroDenominatorStopsSilently)
 {
     CalibrationState s = StateWithPoints({{2, 1}, {2, 5}, {2, 9}}, 0.1);
     s.SlopeA = 7;
-    const FitOutcome f = FitLine(s, ".");
-    EXPECT_FALSE(f.fitted);
+    const LineOutcome f = FitLine(s, ".");
+    EXPECT_EQ(f.stop, LineStop::ZeroDenominator);
     EXPECT_EQ(s.FitDenominator, 0);
     EXPECT_EQ(s.SumX, 6);
     EXPECT_EQ(s.SlopeA, 7) << "the line is kept";
 
     CalibrationState empty = StateWithPoints({}, 0);
-    EXPECT_FALSE(FitLine(empty, ".").fitted);
+    EXPECT_EQ(FitLine(empty, ".").stop, LineStop::ZeroDenominator);
 }
 
 TEST(FitLine, HorizontalLineFailsAtPointOneAfterTheLine)
 {
     CalibrationState s = StateWithPoints({{1, 3}, {2, 3}, {3, 3}}, 0.1);
-    FitOutcome f = FitLine(s, ".");
-    ASSERT_TRUE(f.fitted);
+    LineOutcome f = FitLine(s, ".");
+    ASSERT_EQ(f.stop, LineStop::Done);
     EXPECT_EQ(s.SlopeA, 0);
     EXPECT_EQ(s.InterceptB, 3);
     ASSERT_TRUE(f.failure);
@@ -109,8 +110,8 @@ TEST(FitLine, EquationTakesTheExponentFormAndKeepsThePlusMinus)
 TEST(FitLine, EquationDigitsOfASlopeJustBelowATie)
 {
     CalibrationState s = StateWithPoints({{0, 0}, {1, 0.00883485}}, 0.05);
-    const FitOutcome f = FitLine(s, ".");
-    ASSERT_TRUE(f.fitted);
+    const LineOutcome f = FitLine(s, ".");
+    ASSERT_EQ(f.stop, LineStop::Done);
     EXPECT_EQ(EquationLine(f.equation), "Y=0.0088348*X+0");
 }
 
@@ -153,10 +154,10 @@ TEST(ReadPointGrid, ABadTextEndsItWithThePointsBeforeStored)
 TEST(ReadPointGrid, PointOneThousandAndOneIsARangeError)
 {
     CalibrationState s;
-    const GridCellText all = [](int, int) { return std::string("1"); };
+    const PointCellText all = [](int, PointCoordinate) { return std::string("1"); };
     EXPECT_EQ(ReadPointGrid(s, 1000, all, "."), 1000);
     EXPECT_THROW(ReadPointGrid(s, 1001, all, "."), RunError);
-    EXPECT_THROW(ReadPointGrid(s, 2, [](int, int) { return std::string("1e400"); }, "."), RunError);
+    EXPECT_THROW(ReadPointGrid(s, 2, [](int, PointCoordinate) { return std::string("1e400"); }, "."), RunError);
 }
 
 TEST(MarkAllInFit, StopsAtSlotOneThousandAndOne)

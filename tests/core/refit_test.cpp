@@ -10,7 +10,7 @@ namespace {
 CalibrationState FourPointsFitted()
 {
     CalibrationState s = StateWithPoints({{1, 2}, {2, 4.1}, {3, 5.9}, {4, 8}}, 0.03);
-    const FitOutcome f = FitLine(s, ".");
+    const LineOutcome f = FitLine(s, ".");
     EXPECT_EQ(EquationLine(f.equation), "Y=1.98*X+0.05");
     return s;
 }
@@ -24,8 +24,8 @@ TEST(RefitLine, FourPointWorkedExample)
     const int i = FindClickedPoint(s, 2, 4.1);
     EXPECT_EQ(i, 2);
     ToggleExclusion(s, i, clRed);
-    const RefitOutcome r = RefitLine(s, ".");
-    ASSERT_EQ(r.stop, RefitStop::Done);
+    const LineOutcome r = RefitLine(s, ".");
+    ASSERT_EQ(r.stop, LineStop::Done);
     EXPECT_EQ(EquationLine(r.equation), "Y=1.9929*X+-0.014286");
     EXPECT_EQ(r.deviationTexts, (std::vector<std::string>{"0.011", "0.065", "-0.032", "0.022"}));
     ASSERT_EQ(r.points.size(), 4u);
@@ -50,9 +50,9 @@ TEST(RefitLine, FewerThanTwoPointsLeft)
     CalibrationState s = StateWithPoints({{1, 1}, {2, 3}, {4, 4}}, 1);
     FitLine(s, ".");
     ToggleExclusion(s, 1, clLime);
-    EXPECT_EQ(RefitLine(s, ".").stop, RefitStop::Done);
+    EXPECT_EQ(RefitLine(s, ".").stop, LineStop::Done);
     ToggleExclusion(s, 2, clLime);
-    EXPECT_EQ(RefitLine(s, ".").stop, RefitStop::TooFewPoints);
+    EXPECT_EQ(RefitLine(s, ".").stop, LineStop::TooFewPoints);
     EXPECT_EQ(s.ActiveCount, 1);
 }
 
@@ -61,7 +61,7 @@ TEST(RefitLine, TwoPointsLeftOnOneVertical)
     CalibrationState s = StateWithPoints({{1, 2}, {1, 3}, {2, 4}}, 1);
     FitLine(s, ".");
     ToggleExclusion(s, FindClickedPoint(s, 2, 4), clLime);
-    EXPECT_EQ(RefitLine(s, ".").stop, RefitStop::VerticalLine);
+    EXPECT_EQ(RefitLine(s, ".").stop, LineStop::VerticalLine);
 }
 
 TEST(RefitLine, ZeroDenominatorKeepsTheNewFlag)
@@ -70,7 +70,7 @@ TEST(RefitLine, ZeroDenominatorKeepsTheNewFlag)
     FitLine(s, ".");
     const double slope = s.SlopeA;
     ToggleExclusion(s, 4, clLime);
-    EXPECT_EQ(RefitLine(s, ".").stop, RefitStop::ZeroDenominator);
+    EXPECT_EQ(RefitLine(s, ".").stop, LineStop::ZeroDenominator);
     EXPECT_EQ(s.PointExcluded[4], 'y');
     EXPECT_EQ(s.ActiveCount, 3);
     EXPECT_EQ(s.SlopeA, slope);
@@ -107,8 +107,8 @@ TEST(RefitLine, HorizontalLineFailsInTheDeviationColumn)
     FitLine(s, ".");
     ToggleExclusion(s, 1, clLime);
     ToggleExclusion(s, 4, clLime);
-    const RefitOutcome r = RefitLine(s, ".");
-    ASSERT_EQ(r.stop, RefitStop::Done);
+    const LineOutcome r = RefitLine(s, ".");
+    ASSERT_EQ(r.stop, LineStop::Done);
     EXPECT_EQ(s.SlopeA, 0);
     ASSERT_TRUE(r.failure);
     EXPECT_STREQ(r.failure->what(), "Floating point division by zero") << "point 1 counts though it is out";
@@ -124,8 +124,8 @@ TEST(RefitLine, FallingLineHoldsOnlyItsTwoEnds)
     FitLine(s, ".");
     const double top = s.LineClipTop, bottom = s.LineClipBottom;
     ToggleExclusion(s, 2, clRed);
-    const RefitOutcome r = RefitLine(s, ".");
-    ASSERT_EQ(r.stop, RefitStop::Done);
+    const LineOutcome r = RefitLine(s, ".");
+    ASSERT_EQ(r.stop, LineStop::Done);
     EXPECT_LE(r.high.y, top);
     EXPECT_GE(r.low.y, bottom);
     EXPECT_EQ(r.low.x, 1) << "the left end of a falling line is not held against the top";
