@@ -23,7 +23,9 @@ struct HistoryTail {
 // No value when the file exists but cannot be read.
 std::optional<HistoryTail> ReadHistoryTail(const std::string& historyFile);
 
-// Appends the bytes durably (all or nothing), creating the history with the
-// data file's owner, group and mode where the folder allows; false when they
-// are not on the disk.
-bool AppendToHistory(const std::string& historyFile, const std::string& dataFileName, std::string_view bytes);
+// Appends the bytes (all or nothing), creating the history with the data
+// file's owner, group and mode where the folder allows, and flushes them to
+// the disk unless `flush` is false (the next flushed event then takes them
+// along); false when they are not in the file.
+bool AppendToHistory(const std::string& historyFile, const std::string& dataFileName, std::string_view bytes,
+                     bool flush);

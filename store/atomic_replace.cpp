@@ -84,7 +84,19 @@ bool RenameHappened(int folder, const std::string& named, const std::string& fil
     return false;
 }
 
-bool WriteNewFile(const fs::path& target, std::string_view bytes, const struct stat& old)
+bool WritePieces(int fd, const std::vector<std::string_view>& pieces)
+{
+    off_t at = 0;
+    for (const std::string_view piece : pieces) {
+        if (!WriteAllAt(fd, piece, at))
+            return false;
+        at += static_cast<off_t>(piece.size());
+    }
+    return true;
+}
+
+bool WriteNewFile(const fs::path& target, const std::vector<std::string_view>& pieces, const struct stat& old,
+                  const std::function<void()>& beforeRename)
 {
     const fs::path folderPath = target.parent_path().empty() ? fs::path(".") : target.parent_path();
     const std::string fileName = target.filename().string();
@@ -96,9 +108,17 @@ bool WriteNewFile(const fs::path& target, std::string_view bytes, const struct s
     std::mt19937_64 random(seed());
     std::string named;
     UniqueFd fd = CreateNewFile(folder.Get(), fileName, random, named);
-    bool done = fd && ModeBeforeFilling(fd.Get(), old) && WriteAllAt(fd.Get(), bytes, 0) && SyncOrCannot(fd.Get()) &&
+    bool done = fd && ModeBeforeFilling(fd.Get(), old) && WritePieces(fd.Get(), pieces) && SyncOrCannot(fd.Get()) &&
                 (!named.empty() || NameNewFile(fd.Get(), folder.Get(), fileName, random, named));
     done = done && ::close(fd.Release()) == 0;
+    if (done && beforeRename) {
+        try {
+            beforeRename();
+        } catch (...) {
+            ::unlinkat(folder.Get(), named.c_str(), 0);
+            throw;
+        }
+    }
     if (done && ::renameat(folder.Get(), named.c_str(), folder.Get(), fileName.c_str()) != 0)
         done = RenameHappened(folder.Get(), named, fileName, target.string());
     if (!done && !named.empty())
@@ -124,6 +144,12 @@ bool IsReplaceLeftover(std::string_view entry, std::string_view fileName)
 
 bool ReplaceFileContents(const std::string& fileName, std::string_view bytes)
 {
+    return ReplaceFileContents(fileName, std::vector<std::string_view>{bytes}, {});
+}
+
+bool ReplaceFileContents(const std::string& fileName, const std::vector<std::string_view>& pieces,
+                         const std::function<void()>& beforeRename)
+{
     std::error_code error;
     fs::path target(fileName);
     if (fs::is_symlink(target, error))
@@ -132,5 +158,5 @@ bool ReplaceFileContents(const std::string& fileName, std::string_view bytes)
     if (error || fileName.empty() || ::stat(target.c_str(), &old) != 0 || !S_ISREG(old.st_mode) ||
         ::access(target.c_str(), W_OK) != 0)
         return false;
-    return WriteNewFile(target, bytes, old);
+    return WriteNewFile(target, pieces, old, beforeRename);
 }

@@ -62,6 +62,43 @@ TEST(HistoryWriter, AppendDeleteAndEditorSaveChainTheirEventsAndHashTheFile)
     EXPECT_EQ(VerifyHistory(folder.data).status, 0);
 }
 
+// The hash the writer keeps from one event to the next, across the marks it
+// keeps every MiB, and made afresh after a change outside the program.
+TEST(HistoryWriter, EachEventHashesTheFileAsItWasAndBecame)
+{
+    HistoryFolder folder(9000);
+    HistoryWriter writer(QStringLiteral("test"));
+    std::vector<std::pair<std::string, std::string>> states;
+    const auto step = [&](const std::function<bool()>& change) {
+        const std::string before = Slurp(folder.data);
+        EXPECT_TRUE(change());
+        states.emplace_back(before, Slurp(folder.data));
+    };
+    const auto append = [&] { return folder.Append(writer); };
+    const auto editMiddle = [&] {
+        std::string edited = Slurp(folder.data);
+        edited.replace(edited.find("0.75", edited.size() / 2), 4, "0.76");
+        return SaveEditedFile(folder.data, Slurp(folder.data), edited, kDataFileLockWait, &writer).status ==
+               EditedFileSave::Status::Saved;
+    };
+    step(append);
+    step([&] { return DeleteRecordLines(folder.data, 4500, kDataFileLockWait, &writer); });
+    step(editMiddle);
+    step(append);
+    std::ofstream(folder.data, std::ios::app) << "changed outside\r\n";
+    step([&] { return DeleteRecordLines(folder.data, 1, kDataFileLockWait, &writer); });
+    step(append);
+    const std::vector<QJsonObject> events = folder.Events();
+    ASSERT_EQ(events.size(), states.size());
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(Field(events[i], history_field::ShaBefore), Sha256Hex(states[i].first));
+        EXPECT_EQ(Field(events[i], history_field::ShaAfter), Sha256Hex(states[i].second));
+    }
+    EXPECT_EQ(events[3].value(history_field::Record).toInteger(), RecordCount(states[3].second));
+    EXPECT_EQ(events.back().value(history_field::Record).toInteger(), RecordCount(states.back().second));
+}
+
 TEST(HistoryWriter, ADamagedHistoryIsNamedByVerifyAndTheNextEventStartsASegment)
 {
     struct Case {
@@ -171,11 +208,10 @@ TEST(HistoryWriter, AFullDiskForTheHistoryRefusesDeleteAndEditorSaveAndKeepsTheA
 class KilledAt : public HistoryWriter {
 public:
     KilledAt(int step) : HistoryWriter(QStringLiteral("test")), step_(step) {}
-    void RecordDelete(const std::string& d, std::string_view b, std::string_view a, long long n, std::size_t begin,
-                      std::size_t end) override
+    void RecordDelete(const std::string& d, std::string_view b, long long n, std::size_t begin, std::size_t end) override
     {
         Maybe(0);
-        HistoryWriter::RecordDelete(d, b, a, n, begin, end);
+        HistoryWriter::RecordDelete(d, b, n, begin, end);
         Maybe(1);
     }
     void RecordEditorSave(const std::string& d, const std::string* b, std::string_view a) override
