@@ -85,6 +85,7 @@ std::optional<HistoryTail> ReadHistoryTail(const std::string& historyFile)
     }
     HistoryTail tail;
     tail.exists = true;
+    tail.size = start + static_cast<off_t>(text.size());
     if (text.empty())
         return tail;
     tail.endsWithLineEnd = text.back() == '\n';
@@ -93,6 +94,15 @@ std::optional<HistoryTail> ReadHistoryTail(const std::string& historyFile)
     const std::size_t previousEnd = text.rfind('\n');
     tail.lastLine = previousEnd == std::string::npos ? text : text.substr(previousEnd + 1);
     return tail;
+}
+
+std::optional<off_t> HistorySize(const std::string& historyFile)
+{
+    const UniqueFd fd(::open(historyFile.c_str(), O_RDONLY | O_CLOEXEC));
+    off_t size = 0;
+    if (!fd || !FreshSize(fd.Get(), size))
+        return std::nullopt;
+    return size;
 }
 
 bool AppendToHistory(const std::string& historyFile, const std::string& dataFileName, std::string_view bytes,

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 #include <vector>
 
 // The history of data file NAME is "NAME.history" in the same folder (beside
@@ -17,11 +18,16 @@ std::optional<std::vector<std::string>> ReadHistoryLines(const std::string& hist
 // The last line of a history and what the next event continues from.
 struct HistoryTail {
     bool exists = false;
+    off_t size = 0;  // the file's length, read to its true end
     bool endsWithLineEnd = true;
     std::string lastLine;  // without its line end; empty for an empty file
 };
 // No value when the file exists but cannot be read.
 std::optional<HistoryTail> ReadHistoryTail(const std::string& historyFile);
+
+// The history's length as the file system itself has it now (past a
+// share's cached length); no value when it cannot be opened.
+std::optional<off_t> HistorySize(const std::string& historyFile);
 
 // Appends the bytes (all or nothing), creating the history with the data
 // file's owner, group and mode where the folder allows, and flushes them to

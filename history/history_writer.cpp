@@ -40,6 +40,7 @@ struct ChainLink {
     std::string prevSha;
     QString breakText;
     bool needsLineEnd = false;
+    off_t historySize = 0;
 };
 
 long long LineCount(const std::string& historyFile)
@@ -54,6 +55,7 @@ std::optional<ChainLink> NextLink(const std::string& historyFile)
     if (!tail)
         return std::nullopt;
     ChainLink link;
+    link.historySize = tail->size;
     if (!tail->exists || (tail->lastLine.empty() && tail->endsWithLineEnd))
         return link;
     link.prevSha = Sha256Hex(tail->lastLine);
@@ -93,7 +95,10 @@ void HistoryWriter::SetAppendDetails(QString equation, std::vector<ExcludedPoint
 void HistoryWriter::Write(const std::string& dataFileName, QJsonObject event, bool flush)
 {
     const std::string historyFile = HistoryFileName(dataFileName);
-    const std::optional<ChainLink> link = NextLink(historyFile);
+    const std::optional<ChainLink> link = HistoryAsWritten(historyFile)
+                                              ? ChainLink{written_->seq + 1, written_->lineSha, {}, false, written_->size}
+                                              : NextLink(historyFile);
+    written_.reset();
     if (!link)
         throw HistoryNotWritten(historyFile);
     event.insert(history_field::Seq, static_cast<qint64>(link->seq));
@@ -104,9 +109,12 @@ void HistoryWriter::Write(const std::string& dataFileName, QJsonObject event, bo
     event.insert(history_field::PrevSha, QString::fromStdString(link->prevSha));
     if (!link->breakText.isEmpty())
         event.insert(history_field::Break, link->breakText);
-    const std::string line = (link->needsLineEnd ? "\n" : "") + EventLine(event) + "\n";
+    const std::string eventLine = EventLine(event);
+    const std::string line = (link->needsLineEnd ? "\n" : "") + eventLine + "\n";
     if (!AppendToHistory(historyFile, dataFileName, line, flush))
         throw HistoryNotWritten(historyFile);
+    written_ = WrittenHistory{historyFile, link->historySize + static_cast<off_t>(line.size()), link->seq,
+                              Sha256Hex(eventLine)};
 }
 
 std::string HistoryWriter::FileSha256(const std::string& dataFileName)
@@ -188,9 +196,15 @@ std::optional<HistoryWriter::FileIdentity> HistoryWriter::IdentityOf(const std::
     return FileIdentity{info.st_dev, info.st_ino, size, Nanoseconds(info.st_mtim), Nanoseconds(info.st_ctim)};
 }
 
+bool HistoryWriter::HistoryAsWritten(const std::string& historyFile) const
+{
+    return written_ && written_->file == historyFile && HistorySize(historyFile) == written_->size;
+}
+
 bool HistoryWriter::Seen(const std::string& dataFileName, const std::optional<FileIdentity>& identity) const
 {
-    return seen_ && identity && seen_->name == dataFileName && seen_->identity == *identity;
+    return seen_ && identity && seen_->name == dataFileName && seen_->identity == *identity &&
+           HistoryAsWritten(HistoryFileName(dataFileName));
 }
 
 void HistoryWriter::See(const std::string& dataFileName)

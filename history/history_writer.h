@@ -64,7 +64,17 @@ private:
         MarkedHash hash;
         std::optional<long long> records;
     };
+    // The history as this writer's last event left it: when it is still of
+    // that length, no other program wrote an event (nor changed the data
+    // file) since.
+    struct WrittenHistory {
+        std::string file;
+        off_t size = 0;
+        long long seq = 0;
+        std::string lineSha;
+    };
     static std::optional<FileIdentity> IdentityOf(const std::string& fileName);
+    bool HistoryAsWritten(const std::string& historyFile) const;
     bool Seen(const std::string& dataFileName, const std::optional<FileIdentity>& identity) const;
     void See(const std::string& dataFileName);
     // True when the file as it is, `bytes`, is the one seen: no one changed
@@ -78,5 +88,6 @@ private:
     std::vector<ExcludedPoint> excluded_;
     std::optional<SeenFile> seen_;
     std::optional<ChangedFile> changing_;
+    std::optional<WrittenHistory> written_;
     std::string shaBeforeAppend_;
 };
