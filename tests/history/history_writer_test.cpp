@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
+#include <chrono>
 #include <csignal>
 #include <sys/stat.h>
+#include <thread>
 
 #include "child_process.h"
 #include "history/history_commands.h"
@@ -264,25 +266,35 @@ TEST(HistoryWriter, AKilledDeleteOrEditorSaveNeverLosesTheRecordFromBoth)
         }
 }
 
-TEST(HistoryWriter, TwoProgramsAppendingToOneFileMakeOneWholeChain)
+TEST(HistoryWriter, TwoProgramsAppendingAndDeletingInOneFileMakeOneWholeChain)
 {
     HistoryFolder folder(1);
-    constexpr int kEach = 15;
+    constexpr int kEach = 30;
+    // Both start at once, so that their commands interleave.
+    const auto start = std::chrono::steady_clock::now() + std::chrono::milliseconds(200);
     std::vector<pid_t> children;
     for (int program = 0; program < 2; ++program)
         children.push_back(StartChild([&] {
             HistoryWriter writer(QStringLiteral("test"));
+            std::this_thread::sleep_until(start);
             for (int k = 0; k < kEach; ++k)
-                if (!folder.Append(writer))
+                if (!folder.Append(writer) || (k % 2 == 1 && !DeleteRecordLines(folder.data, 1, kDataFileLockWait, &writer)))
                     return 1;
             return 0;
         }));
     for (const pid_t child : children)
         EXPECT_EQ(WaitChild(child), 0);
-    EXPECT_EQ(folder.Events().size(), 2u * kEach);
+    const std::vector<QJsonObject> events = folder.Events();
+    const auto deletes = std::count_if(events.begin(), events.end(), [](const QJsonObject& event) {
+        return event.value(history_field::Operation) == QStringLiteral("delete");
+    });
+    EXPECT_EQ(events.size(), 2u * kEach + 2 * (kEach / 2));
+    EXPECT_EQ(deletes, 2 * (kEach / 2));
+    for (std::size_t i = 0; i < events.size(); ++i)
+        EXPECT_EQ(events[i].value(history_field::Seq).toInteger(), static_cast<qint64>(i + 1));
     const CommandOutcome verified = VerifyHistory(folder.data);
     EXPECT_EQ(verified.status, 0) << verified.error;
-    EXPECT_EQ(folder.Events().back().value(history_field::Record).toInteger(), 1 + 2 * kEach);
+    EXPECT_EQ(RecordCount(Slurp(folder.data)), 1 + 2 * kEach - 2 * (kEach / 2));
 }
 
 }  // namespace
