@@ -3,7 +3,11 @@
 #include <QJsonArray>
 #include <chrono>
 #include <csignal>
+#include <fcntl.h>
+#include <sys/ptrace.h>
+#include <sys/syscall.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
 
 #include "child_process.h"
@@ -206,64 +210,98 @@ TEST(HistoryWriter, AFullDiskForTheHistoryRefusesDeleteAndEditorSaveAndKeepsTheA
     EXPECT_EQ(static_cast<rlim_t>(Slurp(folder.history).size()), historySize) << "no half event";
 }
 
-// The journal of a process killed at one step of a delete or an editor save.
-class KilledAt : public HistoryWriter {
-public:
-    KilledAt(int step) : HistoryWriter(QStringLiteral("test")), step_(step) {}
-    void RecordDelete(const std::string& d, std::string_view b, long long n, std::size_t begin, std::size_t end) override
-    {
-        Maybe(0);
-        HistoryWriter::RecordDelete(d, b, n, begin, end);
-        Maybe(1);
-    }
-    void RecordEditorSave(const std::string& d, const std::string* b, std::string_view a) override
-    {
-        Maybe(0);
-        HistoryWriter::RecordEditorSave(d, b, a);
-        Maybe(1);
-    }
-
-private:
-    void Maybe(int step) const
-    {
-        if (step == step_)
-            ::raise(SIGKILL);
-    }
-    int step_;
-};
-
-TEST(HistoryWriter, AKilledDeleteOrEditorSaveNeverLosesTheRecordFromBoth)
+// A system call that changes files: the states of the files between two of
+// them are all the states a killed process can leave.
+bool ChangesFiles(const __ptrace_syscall_info& call)
 {
-    for (int step = 0; step <= 2; ++step)
-        for (const bool editor : {false, true}) {
+    switch (call.entry.nr) {
+    case SYS_write: case SYS_pwrite64: case SYS_writev: case SYS_fsync: case SYS_fdatasync: case SYS_rename:
+    case SYS_renameat: case SYS_renameat2: case SYS_link: case SYS_linkat: case SYS_unlink: case SYS_unlinkat:
+    case SYS_ftruncate: case SYS_fchmod: case SYS_fchown: case SYS_mkdir:
+        return true;
+    case SYS_openat:
+        return (call.entry.args[2] & (O_CREAT | O_TRUNC | O_TMPFILE)) != 0;
+    default:
+        return false;
+    }
+}
+
+// Runs `body` in a child that this process traces and kills as it enters
+// its `step`th system call that changes files (ChangesFiles), in any of its
+// threads. True when the body ended before that.
+bool RunKilledAtStep(const std::function<void()>& body, int step)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::ptrace(PTRACE_TRACEME, 0, nullptr, nullptr);
+        ::raise(SIGSTOP);
+        body();
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ::ptrace(PTRACE_SETOPTIONS, child, nullptr, PTRACE_O_TRACESYSGOOD | PTRACE_O_TRACECLONE | PTRACE_O_EXITKILL);
+    ::ptrace(PTRACE_SYSCALL, child, nullptr, nullptr);
+    int stops = 0;
+    for (;;) {
+        const pid_t thread = ::waitpid(-1, &status, __WALL);
+        if (thread < 0 || (thread == child && (WIFEXITED(status) || WIFSIGNALED(status))))
+            return thread == child && WIFEXITED(status);
+        if (!WIFSTOPPED(status))
+            continue;
+        const int signal = WSTOPSIG(status);
+        __ptrace_syscall_info call{};
+        if (signal == (SIGTRAP | 0x80) &&
+            ::ptrace(PTRACE_GET_SYSCALL_INFO, thread, sizeof call, &call) > 0 &&
+            call.op == PTRACE_SYSCALL_INFO_ENTRY && ChangesFiles(call) && ++stops == step)
+            ::kill(child, SIGKILL);
+        // Stops at system calls, at a new thread and at its start are not
+        // signals to hand on.
+        const bool handOn = signal != (SIGTRAP | 0x80) && signal != SIGTRAP && signal != SIGSTOP;
+        ::ptrace(PTRACE_SYSCALL, thread, nullptr, handOn ? signal : 0);
+    }
+}
+
+TEST(HistoryWriter, AProcessKilledAtAnyStepOfADeleteOrAnEditorSaveNeverLosesTheRecordFromBoth)
+{
+    if (RunChild([] { return ::ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) == 0 ? 0 : 1; }) != 0)
+        GTEST_SKIP() << "processes cannot be traced here";
+    std::string marked = ExampleRecordBytes();
+    marked.replace(marked.find("14:27"), 5, "15:00");
+    const std::string text = ExampleRecordBytes() + marked + ExampleRecordBytes();
+    const ByteRange second = RecordLines(text, 2);
+    std::string without = text;
+    without.erase(second.begin, second.end - second.begin);
+    for (const bool editor : {false, true}) {
+        bool ended = false;
+        for (int step = 1; !ended && step < 500; ++step) {
             SCOPED_TRACE(std::to_string(step) + (editor ? " editor" : " delete"));
             HistoryFolder folder;
-            std::string marked = ExampleRecordBytes();
-            marked.replace(marked.find("14:27"), 5, "15:00");
-            const std::string text = ExampleRecordBytes() + marked + ExampleRecordBytes();
             std::ofstream(folder.data, std::ios::binary) << text;
-            const ByteRange second = RecordLines(text, 2);
-            const int code = RunChild([&] {
-                KilledAt journal(step);
-                std::string without = text;
-                without.erase(second.begin, second.end - second.begin);
-                if (editor)
-                    SaveEditedFile(folder.data, text, without, kDataFileLockWait, &journal);
-                else
-                    DeleteRecordLines(folder.data, 2, kDataFileLockWait, &journal);
-                return 0;
-            });
-            EXPECT_EQ(code, step == 2 ? 0 : -1);
-            const bool inData = Slurp(folder.data).find("15:00") != std::string::npos;
+            ended = RunKilledAtStep(
+                [&] {
+                    HistoryWriter writer(QStringLiteral("test"));
+                    if (editor)
+                        SaveEditedFile(folder.data, text, without, kDataFileLockWait, &writer);
+                    else
+                        DeleteRecordLines(folder.data, 2, kDataFileLockWait, &writer);
+                },
+                step);
+            const std::string data = Slurp(folder.data);
+            EXPECT_TRUE(data == text || data == without) << "the old file or the new one";
             bool inHistory = false;
             for (const QJsonObject& event : folder.Events()) {
                 const std::string kept = editor ? DiffFromJson(event.value(history_field::Diff).toObject()).oldText
                                                 : TextFileBytes(event.value(history_field::Text).toString());
                 inHistory = inHistory || kept.find("15:00") != std::string::npos;
             }
-            EXPECT_TRUE(inData || inHistory);
-            EXPECT_EQ(inData, step < 2);
+            ASSERT_TRUE(data == text || inHistory) << "in the data file or in the history";
+            if (ended) {
+                EXPECT_EQ(data, without);
+            }
         }
+        EXPECT_TRUE(ended);
+    }
 }
 
 TEST(HistoryWriter, TwoProgramsAppendingAndDeletingInOneFileMakeOneWholeChain)
