@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr std::size_t kTailChunk = 64 * 1024;
+constexpr std::size_t kFirstTailChunk = 4096;
 constexpr mode_t kNewFileMode = 0666;
 
 // Creates an empty history that takes the data file's owner, group and mode,
@@ -60,23 +60,31 @@ std::optional<HistoryTail> ReadHistoryTail(const std::string& historyFile)
     UniqueFd fd(::open(historyFile.c_str(), O_RDONLY | O_CLOEXEC));
     if (!fd)
         return errno == ENOENT ? std::optional<HistoryTail>(HistoryTail{}) : std::nullopt;
-    struct stat info {};
-    if (::fstat(fd.Get(), &info) != 0)
+    // The tail is read to the file's true end: a share's cached length could
+    // end before another program's last event.
+    off_t size = 0;
+    std::string text;
+    if (!FreshSize(fd.Get(), size))
         return std::nullopt;
+    off_t start = size > static_cast<off_t>(kFirstTailChunk) ? size - static_cast<off_t>(kFirstTailChunk) : 0;
+    if (!ReadToEnd(fd.Get(), text, start))
+        return std::nullopt;
+    // Grows (doubling) until it holds the line end in front of the last line.
+    const auto holdsLastLine = [&text] {
+        const std::size_t lineEnd = text.find('\n');
+        return lineEnd != std::string::npos && lineEnd + 1 < text.size();
+    };
+    for (std::size_t chunk = kFirstTailChunk; start > 0 && !holdsLastLine(); chunk *= 2) {
+        const off_t from = start > static_cast<off_t>(chunk) ? start - static_cast<off_t>(chunk) : 0;
+        std::string before;
+        if (!ReadAllAt(fd.Get(), before, static_cast<std::size_t>(start - from), from))
+            return std::nullopt;
+        text.insert(0, before);
+        start = from;
+    }
     HistoryTail tail;
     tail.exists = true;
-    std::string text;
-    off_t start = info.st_size;
-    while (start > 0) {
-        const off_t from = start > static_cast<off_t>(kTailChunk) ? start - static_cast<off_t>(kTailChunk) : 0;
-        std::string chunk;
-        if (!ReadAllAt(fd.Get(), chunk, static_cast<std::size_t>(start - from), from))
-            return std::nullopt;
-        text.insert(0, chunk);
-        start = from;
-        if (text.find('\n') < text.size() - 1)
-            break;
-    }
+    tail.size = start + static_cast<off_t>(text.size());
     if (text.empty())
         return tail;
     tail.endsWithLineEnd = text.back() == '\n';
@@ -87,11 +95,21 @@ std::optional<HistoryTail> ReadHistoryTail(const std::string& historyFile)
     return tail;
 }
 
-bool AppendToHistory(const std::string& historyFile, const std::string& dataFileName, std::string_view bytes)
+std::optional<off_t> HistorySize(const std::string& historyFile)
+{
+    const UniqueFd fd(::open(historyFile.c_str(), O_RDONLY | O_CLOEXEC));
+    off_t size = 0;
+    if (!fd || !FreshSize(fd.Get(), size))
+        return std::nullopt;
+    return size;
+}
+
+bool AppendToHistory(const std::string& historyFile, const std::string& dataFileName, std::string_view bytes,
+                     bool flush)
 {
     CreateHistory(historyFile, dataFileName);
     try {
-        return AppendDurably(historyFile, bytes, 0, '\0');
+        return AppendDurably(historyFile, bytes, 0, '\0', nullptr, flush);
     } catch (const WriteOutcomeUnknown&) {
         return false;  // a line cut short is a damaged last line to the next event
     }

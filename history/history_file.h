@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 #include <vector>
 
 // The history of data file NAME is "NAME.history" in the same folder (beside
@@ -17,13 +18,20 @@ std::optional<std::vector<std::string>> ReadHistoryLines(const std::string& hist
 // The last line of a history and what the next event continues from.
 struct HistoryTail {
     bool exists = false;
+    off_t size = 0;  // the file's length, read to its true end
     bool endsWithLineEnd = true;
     std::string lastLine;  // without its line end; empty for an empty file
 };
 // No value when the file exists but cannot be read.
 std::optional<HistoryTail> ReadHistoryTail(const std::string& historyFile);
 
-// Appends the bytes durably (all or nothing), creating the history with the
-// data file's owner, group and mode where the folder allows; false when they
-// are not on the disk.
-bool AppendToHistory(const std::string& historyFile, const std::string& dataFileName, std::string_view bytes);
+// The history's length as the file system itself has it now (past a
+// share's cached length); no value when it cannot be opened.
+std::optional<off_t> HistorySize(const std::string& historyFile);
+
+// Appends the bytes (all or nothing), creating the history with the data
+// file's owner, group and mode where the folder allows, and flushes them to
+// the disk unless `flush` is false (the next flushed event then takes them
+// along); false when they are not in the file.
+bool AppendToHistory(const std::string& historyFile, const std::string& dataFileName, std::string_view bytes,
+                     bool flush);

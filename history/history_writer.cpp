@@ -3,11 +3,13 @@
 #include <QDateTime>
 #include <QJsonArray>
 #include <QSysInfo>
+#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "history/history_file.h"
+#include "store/posix_file.h"
 #include "store/record_delete.h"
 #include "store/whole_file.h"
 
@@ -38,6 +40,7 @@ struct ChainLink {
     std::string prevSha;
     QString breakText;
     bool needsLineEnd = false;
+    off_t historySize = 0;
 };
 
 long long LineCount(const std::string& historyFile)
@@ -52,6 +55,7 @@ std::optional<ChainLink> NextLink(const std::string& historyFile)
     if (!tail)
         return std::nullopt;
     ChainLink link;
+    link.historySize = tail->size;
     if (!tail->exists || (tail->lastLine.empty() && tail->endsWithLineEnd))
         return link;
     link.prevSha = Sha256Hex(tail->lastLine);
@@ -76,7 +80,9 @@ long long Nanoseconds(const timespec& t)
 }  // namespace
 
 HistoryWriter::HistoryWriter(QString programName)
-    : program_{{QStringLiteral("name"), std::move(programName)}, {QStringLiteral("version"), QStringLiteral(TOLVAZEN_VERSION)}}
+    : program_{{QStringLiteral("name"), std::move(programName)}, {QStringLiteral("version"), QStringLiteral(TOLVAZEN_VERSION)}},
+      user_(UserName()),
+      host_(QSysInfo::machineHostName())
 {
 }
 
@@ -86,23 +92,29 @@ void HistoryWriter::SetAppendDetails(QString equation, std::vector<ExcludedPoint
     excluded_ = std::move(excluded);
 }
 
-void HistoryWriter::Write(const std::string& dataFileName, QJsonObject event)
+void HistoryWriter::Write(const std::string& dataFileName, QJsonObject event, bool flush)
 {
     const std::string historyFile = HistoryFileName(dataFileName);
-    const std::optional<ChainLink> link = NextLink(historyFile);
+    const std::optional<ChainLink> link = HistoryAsWritten(historyFile)
+                                              ? ChainLink{written_->seq + 1, written_->lineSha, {}, false, written_->size}
+                                              : NextLink(historyFile);
+    written_.reset();
     if (!link)
         throw HistoryNotWritten(historyFile);
     event.insert(history_field::Seq, static_cast<qint64>(link->seq));
     event.insert(history_field::Time, LocalTimeWithOffset());
-    event.insert(history_field::User, UserName());
-    event.insert(history_field::Host, QSysInfo::machineHostName());
+    event.insert(history_field::User, user_);
+    event.insert(history_field::Host, host_);
     event.insert(history_field::Program, program_);
     event.insert(history_field::PrevSha, QString::fromStdString(link->prevSha));
     if (!link->breakText.isEmpty())
         event.insert(history_field::Break, link->breakText);
-    const std::string line = (link->needsLineEnd ? "\n" : "") + EventLine(event) + "\n";
-    if (!AppendToHistory(historyFile, dataFileName, line))
+    const std::string eventLine = EventLine(event);
+    const std::string line = (link->needsLineEnd ? "\n" : "") + eventLine + "\n";
+    if (!AppendToHistory(historyFile, dataFileName, line, flush))
         throw HistoryNotWritten(historyFile);
+    written_ = WrittenHistory{historyFile, link->historySize + static_cast<off_t>(line.size()), link->seq,
+                              Sha256Hex(eventLine)};
 }
 
 std::string HistoryWriter::FileSha256(const std::string& dataFileName)
@@ -111,24 +123,41 @@ std::string HistoryWriter::FileSha256(const std::string& dataFileName)
     return bytes ? Sha256Hex(*bytes) : std::string();
 }
 
-void HistoryWriter::RecordDelete(const std::string& dataFileName, std::string_view before, std::string_view after,
-                                 long long n, std::size_t begin, std::size_t end)
+bool HistoryWriter::SeenAsIs(const std::string& dataFileName, std::string_view bytes) const
 {
-    Sha256 common;
-    common.Add(before.substr(0, begin));
-    Sha256 old = common;
-    old.Add(before.substr(begin));
-    common.Add(after.substr(begin));
-    Write(dataFileName, RecordEvent(history_operation::Delete, old.Hex(), common.Hex(), n, before.substr(begin, end - begin)));
+    return Seen(dataFileName, IdentityOf(dataFileName)) && seen_->hash.Size() == bytes.size();
+}
+
+void HistoryWriter::RecordDelete(const std::string& dataFileName, std::string_view before, long long n,
+                                 std::size_t begin, std::size_t end)
+{
+    changing_.reset();
+    const bool seen = SeenAsIs(dataFileName, before);
+    const MarkedHash old = seen ? seen_->hash : MarkedHash({before});
+    ChangedFile after{old.Changed({before.substr(0, begin), before.substr(end)}, begin), std::nullopt};
+    // Past the first line the record's own marker line is the only one that
+    // goes.
+    if (seen && seen_->records && n > 0 && begin > 0)
+        after.records = *seen_->records - 1;
+    seen_.reset();
+    Write(dataFileName, RecordEvent(history_operation::Delete, old.Hex(), after.hash.Hex(), n, before.substr(begin, end - begin)));
+    changing_ = std::move(after);
 }
 
 void HistoryWriter::RecordEditorSave(const std::string& dataFileName, const std::string* before, std::string_view after)
 {
+    changing_.reset();
     const std::string_view old = before ? std::string_view(*before) : std::string_view();
     const LineDiff diff = DiffLines(old, after);
     if (!RebuildsOld(after, DiffFromJson(DiffJson(diff)), old))
         throw HistoryNotWritten(HistoryFileName(dataFileName));
-    QJsonObject event = NewEvent(history_operation::EditorSave, before ? Sha256Hex(*before) : std::string(), Sha256Hex(after));
+    std::optional<MarkedHash> oldHash;
+    if (before)
+        oldHash = SeenAsIs(dataFileName, old) ? seen_->hash : MarkedHash({old});
+    ChangedFile changed{oldHash ? oldHash->Changed({after}, CommonPrefix(old, after)) : MarkedHash({after}),
+                        std::nullopt};
+    seen_.reset();
+    QJsonObject event = NewEvent(history_operation::EditorSave, oldHash ? oldHash->Hex() : std::string(), changed.hash.Hex());
     event.insert(history_field::Diff, DiffJson(diff));
     try {
         Write(dataFileName, event);
@@ -138,6 +167,15 @@ void HistoryWriter::RecordEditorSave(const std::string& dataFileName, const std:
         // A save that creates the file loses nothing: it goes ahead (and
         // fails on the file itself where the history could not be made).
     }
+    changing_ = std::move(changed);
+}
+
+void HistoryWriter::FileChanged(const std::string& dataFileName)
+{
+    const std::optional<FileIdentity> identity = IdentityOf(dataFileName);
+    if (changing_ && identity && static_cast<off_t>(changing_->hash.Size()) == identity->size)
+        seen_ = SeenFile{dataFileName, *identity, std::move(changing_->hash), changing_->records};
+    changing_.reset();
 }
 
 bool HistoryWriter::FileIdentity::operator==(const FileIdentity& other) const
@@ -148,15 +186,25 @@ bool HistoryWriter::FileIdentity::operator==(const FileIdentity& other) const
 
 std::optional<HistoryWriter::FileIdentity> HistoryWriter::IdentityOf(const std::string& fileName)
 {
+    // The length is the share's own, not a cached one, asked before the
+    // other fields, which that asking brings up to date too.
+    const UniqueFd fd(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
+    off_t size = 0;
     struct stat info {};
-    if (::stat(fileName.c_str(), &info) != 0)
+    if (!fd || !FreshSize(fd.Get(), size) || ::fstat(fd.Get(), &info) != 0)
         return std::nullopt;
-    return FileIdentity{info.st_dev, info.st_ino, info.st_size, Nanoseconds(info.st_mtim), Nanoseconds(info.st_ctim)};
+    return FileIdentity{info.st_dev, info.st_ino, size, Nanoseconds(info.st_mtim), Nanoseconds(info.st_ctim)};
+}
+
+bool HistoryWriter::HistoryAsWritten(const std::string& historyFile) const
+{
+    return written_ && written_->file == historyFile && HistorySize(historyFile) == written_->size;
 }
 
 bool HistoryWriter::Seen(const std::string& dataFileName, const std::optional<FileIdentity>& identity) const
 {
-    return seen_ && identity && seen_->name == dataFileName && seen_->identity == *identity;
+    return seen_ && identity && seen_->name == dataFileName && seen_->identity == *identity &&
+           HistoryAsWritten(HistoryFileName(dataFileName));
 }
 
 void HistoryWriter::See(const std::string& dataFileName)
@@ -166,14 +214,13 @@ void HistoryWriter::See(const std::string& dataFileName)
     const std::optional<std::string> bytes = ReadWholeFile(dataFileName);
     if (!identity || !bytes || static_cast<off_t>(bytes->size()) != identity->size)
         return;
-    SeenFile seen{dataFileName, *identity, Sha256(), RecordCount(*bytes)};
-    seen.hash.Add(*bytes);
-    seen_ = std::move(seen);
+    seen_ = SeenFile{dataFileName, *identity, MarkedHash({*bytes}), RecordCount(*bytes)};
 }
 
 void HistoryWriter::PrepareAppend(const std::string& dataFileName)
 {
-    if (!Seen(dataFileName, IdentityOf(dataFileName)))
+    changing_.reset();
+    if (!Seen(dataFileName, IdentityOf(dataFileName)) || !seen_->records)
         See(dataFileName);
     shaBeforeAppend_ = seen_ ? seen_->hash.Hex() : std::string();
 }
@@ -181,16 +228,20 @@ void HistoryWriter::PrepareAppend(const std::string& dataFileName)
 void HistoryWriter::RecordAppend(const std::string& dataFileName, std::string_view record)
 {
     const std::optional<FileIdentity> identity = IdentityOf(dataFileName);
-    if (seen_ && identity && identity->size == seen_->identity.size + static_cast<off_t>(record.size())) {
-        seen_->hash.Add(record);
-        seen_->records += RecordCount(record);
+    if (seen_ && seen_->records && identity &&
+        identity->size == seen_->identity.size + static_cast<off_t>(record.size())) {
+        seen_->hash.Append(record);
+        *seen_->records += RecordCount(record);
         seen_->identity = *identity;
     } else {
         See(dataFileName);
     }
     QJsonObject event = RecordEvent(history_operation::Append, shaBeforeAppend_, seen_ ? seen_->hash.Hex() : std::string(),
-                                    seen_ ? seen_->records : 0, record);
+                                    seen_ ? seen_->records.value_or(0) : 0, record);
     event.insert(history_field::Equation, equation_);
     event.insert(history_field::ExcludedPoints, ExcludedPointsJson(excluded_));
-    Write(dataFileName, event);
+    // The record is on the disk already; its event is flushed with the next
+    // event that must be (a delete's, an editor save's) before that changes
+    // the data file.
+    Write(dataFileName, event, false);
 }

@@ -8,15 +8,16 @@
 #include <vector>
 
 #include "history/history_event.h"
-#include "history/sha256.h"
+#include "history/marked_hash.h"
 #include "store/change_journal.h"
 
 // Writes one program's events into the histories of the data files it
 // changes, each while the data file's lock is held. Each event is chained to
 // the line before it; after a damaged last line (no JSON object, no line
 // end) the event starts a new segment and names the break. The data file's
-// digest is kept from one append to the next, so that an append hashes only
-// its own bytes while no one else changed the file.
+// hash is kept from one event to the next, while no one else changed the
+// file: an append then hashes only its own bytes, a delete or an editor save
+// only the file from the last MiB mark in front of its change.
 class HistoryWriter : public ChangeJournal {
 public:
     explicit HistoryWriter(QString programName);
@@ -25,15 +26,17 @@ public:
     // window shows it and the points switched out of the fit.
     void SetAppendDetails(QString equation, std::vector<ExcludedPoint> excluded);
 
-    void RecordDelete(const std::string& dataFileName, std::string_view before, std::string_view after, long long n,
-                      std::size_t begin, std::size_t end) override;
+    void RecordDelete(const std::string& dataFileName, std::string_view before, long long n, std::size_t begin,
+                      std::size_t end) override;
     void RecordEditorSave(const std::string& dataFileName, const std::string* before, std::string_view after) override;
+    void FileChanged(const std::string& dataFileName) override;
     void PrepareAppend(const std::string& dataFileName) override;
     void RecordAppend(const std::string& dataFileName, std::string_view record) override;
 
-    // Writes the event with the fields every event has, durably; the caller
-    // holds the data file's lock. Throws HistoryNotWritten.
-    void Write(const std::string& dataFileName, QJsonObject event);
+    // Writes the event with the fields every event has, flushed to the disk
+    // unless `flush` is false; the caller holds the data file's lock. Throws
+    // HistoryNotWritten.
+    void Write(const std::string& dataFileName, QJsonObject event, bool flush = true);
 
     // The SHA-256 of a data file as it is now; empty when it cannot be read.
     static std::string FileSha256(const std::string& dataFileName);
@@ -47,19 +50,44 @@ private:
         long long changed = 0;
         bool operator==(const FileIdentity& other) const;
     };
+    // The file as it was at this writer's last event, and its records where
+    // they are known.
     struct SeenFile {
         std::string name;
         FileIdentity identity;
-        Sha256 hash;
-        long long records = 0;
+        MarkedHash hash;
+        std::optional<long long> records;
+    };
+    // The file as the change of the last event leaves it, seen once it is
+    // in place (FileChanged).
+    struct ChangedFile {
+        MarkedHash hash;
+        std::optional<long long> records;
+    };
+    // The history as this writer's last event left it: when it is still of
+    // that length, no other program wrote an event (nor changed the data
+    // file) since.
+    struct WrittenHistory {
+        std::string file;
+        off_t size = 0;
+        long long seq = 0;
+        std::string lineSha;
     };
     static std::optional<FileIdentity> IdentityOf(const std::string& fileName);
+    bool HistoryAsWritten(const std::string& historyFile) const;
     bool Seen(const std::string& dataFileName, const std::optional<FileIdentity>& identity) const;
     void See(const std::string& dataFileName);
+    // True when the file as it is, `bytes`, is the one seen: no one changed
+    // it since this writer's last event.
+    bool SeenAsIs(const std::string& dataFileName, std::string_view bytes) const;
 
     QJsonObject program_;
+    QString user_;
+    QString host_;
     QString equation_;
     std::vector<ExcludedPoint> excluded_;
     std::optional<SeenFile> seen_;
+    std::optional<ChangedFile> changing_;
+    std::optional<WrittenHistory> written_;
     std::string shaBeforeAppend_;
 };

@@ -1,16 +1,43 @@
 #include "history/line_diff.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace {
 
 constexpr std::size_t kBlock = 4096;
 
+// The number of LF bytes, eight bytes at a time: in `x` (a word XOR eight
+// LFs) a byte is zero where the word has an LF, and its high bit alone is
+// left set in `lf`; the bits are summed per byte for 31 words, whose eight
+// sums then fit in one byte together.
+std::size_t CountLineEnds(std::string_view bytes)
+{
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kLow7 = 0x7f7f7f7f7f7f7f7fULL;
+    constexpr std::size_t kWord = sizeof(std::uint64_t);
+    std::size_t count = 0;
+    std::size_t at = 0;
+    while (at + kWord <= bytes.size()) {
+        std::uint64_t perByte = 0;
+        for (int word = 0; word < 31 && at + kWord <= bytes.size(); ++word, at += kWord) {
+            std::uint64_t x = 0;
+            std::memcpy(&x, bytes.data() + at, kWord);
+            x ^= kOnes * '\n';
+            const std::uint64_t lf = ~(((x & kLow7) + kLow7) | x | kLow7);
+            perByte += lf >> 7;
+        }
+        count += static_cast<std::size_t>((perByte * kOnes) >> 56);
+    }
+    for (; at < bytes.size(); ++at)
+        count += bytes[at] == '\n' ? 1 : 0;
+    return count;
+}
+
 std::size_t LineCount(std::string_view bytes)
 {
-    const auto ends = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
-    return ends + (!bytes.empty() && bytes.back() != '\n' ? 1 : 0);
+    return CountLineEnds(bytes) + (!bytes.empty() && bytes.back() != '\n' ? 1 : 0);
 }
 
 bool LineStart(std::string_view bytes, std::size_t at)
@@ -18,10 +45,19 @@ bool LineStart(std::string_view bytes, std::size_t at)
     return at == 0 || bytes[at - 1] == '\n';
 }
 
-// The offset of line k, or no value when there are fewer lines.
+// The offset of line k, or no value when there are fewer lines. Blocks that
+// end before the text does and hold fewer line ends than are left to pass
+// are passed whole.
 std::optional<std::size_t> LineOffset(std::string_view bytes, std::size_t k)
 {
     std::size_t at = 0;
+    while (at + kBlock < bytes.size()) {
+        const std::size_t ends = CountLineEnds(bytes.substr(at, kBlock));
+        if (ends >= k)
+            break;
+        k -= ends;
+        at += kBlock;
+    }
     for (std::size_t line = 0; line < k; ++line) {
         if (at >= bytes.size())
             return std::nullopt;
@@ -31,19 +67,7 @@ std::optional<std::size_t> LineOffset(std::string_view bytes, std::size_t k)
     return at;
 }
 
-// The length of the common beginning (from the front) or end of two texts,
-// found a block at a time.
-std::size_t CommonPrefix(std::string_view a, std::string_view b)
-{
-    const std::size_t room = std::min(a.size(), b.size());
-    std::size_t common = 0;
-    while (common + kBlock <= room && std::memcmp(a.data() + common, b.data() + common, kBlock) == 0)
-        common += kBlock;
-    while (common < room && a[common] == b[common])
-        ++common;
-    return common;
-}
-
+// The length of the common end of two texts, found a block at a time.
 std::size_t CommonSuffix(std::string_view a, std::string_view b, std::size_t room)
 {
     std::size_t common = 0;
@@ -69,6 +93,17 @@ std::optional<std::pair<std::string_view, std::string_view>> Unchanged(std::stri
 }
 
 }  // namespace
+
+std::size_t CommonPrefix(std::string_view a, std::string_view b)
+{
+    const std::size_t room = std::min(a.size(), b.size());
+    std::size_t common = 0;
+    while (common + kBlock <= room && std::memcmp(a.data() + common, b.data() + common, kBlock) == 0)
+        common += kBlock;
+    while (common < room && a[common] == b[common])
+        ++common;
+    return common;
+}
 
 LineDiff DiffLines(std::string_view oldBytes, std::string_view newBytes)
 {

@@ -18,6 +18,9 @@ struct LineDiff {
 
 LineDiff DiffLines(std::string_view oldBytes, std::string_view newBytes);
 
+// The number of bytes two texts begin with alike.
+std::size_t CommonPrefix(std::string_view a, std::string_view b);
+
 // The old text rebuilt from the new one; no value when the new text has
 // fewer lines than the change names.
 std::optional<std::string> RebuildOld(std::string_view newBytes, const LineDiff& diff);

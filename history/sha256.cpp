@@ -14,6 +14,14 @@ EVP_MD_CTX* Checked(EVP_MD_CTX* context)
     return context;
 }
 
+// The digest's implementation, fetched from its provider once, not for each
+// hash.
+const EVP_MD* Sha256Digest()
+{
+    static EVP_MD* const digest = EVP_MD_fetch(nullptr, "SHA256", nullptr);
+    return digest != nullptr ? digest : EVP_sha256();
+}
+
 }  // namespace
 
 void Sha256::Free::operator()(evp_md_ctx_st* context) const
@@ -23,7 +31,7 @@ void Sha256::Free::operator()(evp_md_ctx_st* context) const
 
 Sha256::Sha256() : context_(Checked(EVP_MD_CTX_new()))
 {
-    EVP_DigestInit_ex(context_.get(), EVP_sha256(), nullptr);
+    EVP_DigestInit_ex(context_.get(), Sha256Digest(), nullptr);
 }
 
 Sha256::Sha256(const Sha256& other) : context_(Checked(EVP_MD_CTX_new()))

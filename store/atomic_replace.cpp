@@ -32,17 +32,26 @@ std::string LeftoverName(const std::string& fileName, std::mt19937_64& random)
     return LeftoverName(fileName, random());
 }
 
+// The hash of the pieces one after the other (BytesHash of them joined).
+std::uint64_t PiecesHash(const std::vector<std::string_view>& pieces)
+{
+    std::uint64_t hash = BytesHash({});
+    for (const std::string_view piece : pieces)
+        hash = BytesHash(piece, hash);
+    return hash;
+}
+
 // The new file, open for writing: unnamed (O_TMPFILE) when the file system
 // allows it, else under a leftover name, which is then set: first the one
 // that tells the copy whole (CompleteCopyName), then fresh ones.
-UniqueFd CreateNewFile(int folder, const std::string& fileName, std::string_view bytes, std::mt19937_64& random,
-                       std::string& named)
+UniqueFd CreateNewFile(int folder, const std::string& fileName, const std::vector<std::string_view>& pieces,
+                       std::mt19937_64& random, std::string& named)
 {
     UniqueFd fd(::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, kWriteOnlyForOwner));
     if (fd)
         return fd;
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        const std::string name = attempt == 0 ? CompleteCopyName(fileName, bytes) : LeftoverName(fileName, random);
+        const std::string name = attempt == 0 ? LeftoverName(fileName, PiecesHash(pieces)) : LeftoverName(fileName, random);
         fd = UniqueFd(::openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kWriteOnlyForOwner));
         if (fd) {
             named = name;
@@ -102,7 +111,19 @@ bool RenameHappened(int folder, const std::string& named, const std::string& fil
     return false;
 }
 
-bool WriteNewFile(const fs::path& target, std::string_view bytes, const struct stat& old)
+bool WritePieces(int fd, const std::vector<std::string_view>& pieces)
+{
+    off_t at = 0;
+    for (const std::string_view piece : pieces) {
+        if (!WriteAllAt(fd, piece, at))
+            return false;
+        at += static_cast<off_t>(piece.size());
+    }
+    return true;
+}
+
+bool WriteNewFile(const fs::path& target, const std::vector<std::string_view>& pieces, const struct stat& old,
+                  const std::function<void()>& beforeRename)
 {
     const fs::path folderPath = target.parent_path().empty() ? fs::path(".") : target.parent_path();
     const std::string fileName = target.filename().string();
@@ -113,10 +134,18 @@ bool WriteNewFile(const fs::path& target, std::string_view bytes, const struct s
     std::random_device seed;
     std::mt19937_64 random(seed());
     std::string named;
-    UniqueFd fd = CreateNewFile(folder.Get(), fileName, bytes, random, named);
-    bool done = fd && ModeBeforeFilling(fd.Get(), old) && WriteAllAt(fd.Get(), bytes, 0) && SyncOrCannot(fd.Get()) &&
+    UniqueFd fd = CreateNewFile(folder.Get(), fileName, pieces, random, named);
+    bool done = fd && ModeBeforeFilling(fd.Get(), old) && WritePieces(fd.Get(), pieces) && SyncOrCannot(fd.Get()) &&
                 (!named.empty() || NameNewFile(fd.Get(), folder.Get(), fileName, random, named));
     done = done && ::close(fd.Release()) == 0;
+    if (done && beforeRename) {
+        try {
+            beforeRename();
+        } catch (...) {
+            ::unlinkat(folder.Get(), named.c_str(), 0);
+            throw;
+        }
+    }
     if (done && ::renameat(folder.Get(), named.c_str(), folder.Get(), fileName.c_str()) != 0)
         done = RenameHappened(folder.Get(), named, fileName, target.string());
     if (!done && !named.empty())
@@ -147,10 +176,16 @@ std::string CompleteCopyName(const std::string& fileName, std::string_view bytes
 
 bool ReplaceFileContents(const std::string& fileName, std::string_view bytes)
 {
+    return ReplaceFileContents(fileName, std::vector<std::string_view>{bytes}, {});
+}
+
+bool ReplaceFileContents(const std::string& fileName, const std::vector<std::string_view>& pieces,
+                         const std::function<void()>& beforeRename)
+{
     const std::string target = LinkTarget(fileName);
     struct stat old {};
     if (fileName.empty() || ::stat(target.c_str(), &old) != 0 || !S_ISREG(old.st_mode) ||
         ::access(target.c_str(), W_OK) != 0)
         return false;
-    return WriteNewFile(target, bytes, old);
+    return WriteNewFile(target, pieces, old, beforeRename);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Replaces an existing, writable file with these bytes in one rename (over the
 // target of a symbolic link). The new file is made in the file's own folder,
@@ -15,6 +17,12 @@
 // lock (DataFileLock). On any failure the file stays as it was and the result
 // is false.
 bool ReplaceFileContents(const std::string& fileName, std::string_view bytes);
+// The same with the new bytes given as pieces, one after the other.
+// `beforeRename` (when given) runs once they are on the disk, right before
+// the rename; an exception from it removes the new file and goes on to the
+// caller, the file unchanged.
+bool ReplaceFileContents(const std::string& fileName, const std::vector<std::string_view>& pieces,
+                         const std::function<void()>& beforeRename);
 
 // The name pattern of the new file while it is being renamed in:
 // ".NAME.<digits>.tmp" beside the file NAME.

@@ -94,7 +94,7 @@ WriteOutcomeUnknown::WriteOutcomeUnknown(const std::string& fileName)
 }
 
 bool AppendDurably(const std::string& fileName, std::string_view bytes, std::size_t cutWindow, char cutAt,
-                   DataFileLock* lock)
+                   DataFileLock* lock, bool flush)
 {
     // On a local disk one read-write handle reads the old end and appends;
     // some shares open an existing file for appending only.
@@ -126,7 +126,7 @@ bool AppendDurably(const std::string& fileName, std::string_view bytes, std::siz
         return replaced;
     }
     // On a local disk the write handle gives the true length.
-    const bool appended = WriteAllAppending(fd.Get(), bytes) && SyncOrCannot(fd.Get()) &&
+    const bool appended = WriteAllAppending(fd.Get(), bytes) && (!flush || SyncOrCannot(fd.Get())) &&
                           (local ? FreshSize(fd.Get(), written) : SizeSeenAfresh(fileName, written)) &&
                           written == newSize;
     if (appended && ::close(fd.Release()) == 0) {

@@ -28,6 +28,8 @@ public:
 // removed), and the result is false. When the file cannot be given back
 // either, WriteOutcomeUnknown is thrown. The caller holds the data file's
 // lock, in which the old length and tail are noted before anything is
-// written (DataFileLock::NoteInPlaceWrite).
+// written (DataFileLock::NoteInPlaceWrite). With `flush` false the bytes are
+// written and found at the end but left for the system (or the file's next
+// fsync) to bring to the disk.
 bool AppendDurably(const std::string& fileName, std::string_view bytes, std::size_t cutWindow, char cutAt,
-                   DataFileLock* lock = nullptr);
+                   DataFileLock* lock = nullptr, bool flush = true);

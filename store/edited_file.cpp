@@ -1,5 +1,6 @@
 #include "edited_file.h"
 
+#include "replace_after_event.h"
 #include "whole_file.h"
 
 EditedFileSave SaveEditedFile(const std::string& fileName, const std::optional<std::string>& seen,
@@ -11,7 +12,15 @@ EditedFileSave SaveEditedFile(const std::string& fileName, const std::optional<s
     std::optional<std::string> current = ReadWholeFile(fileName);
     if (current != seen)
         return {EditedFileSave::Status::Changed, std::move(current)};
+    const auto outcome = [&](bool saved) {
+        if (saved && journal)
+            journal->FileChanged(fileName);
+        return EditedFileSave{saved ? EditedFileSave::Status::Saved : EditedFileSave::Status::Failed, {}};
+    };
+    if (journal && current)
+        return outcome(
+            ReplaceAfterEvent(fileName, {bytes}, [&] { journal->RecordEditorSave(fileName, &*current, bytes); }));
     if (journal)
-        journal->RecordEditorSave(fileName, current ? &*current : nullptr, bytes);
-    return {WriteWholeFile(fileName, bytes, &lock) ? EditedFileSave::Status::Saved : EditedFileSave::Status::Failed, {}};
+        journal->RecordEditorSave(fileName, nullptr, bytes);
+    return outcome(WriteWholeFile(fileName, bytes, &lock));
 }

@@ -177,9 +177,8 @@ std::optional<InPlaceWrite> ParseInPlaceWrite(std::string_view text)
     return words[0] == "write" ? ParseWrite(words) : std::nullopt;
 }
 
-std::uint64_t BytesHash(std::string_view bytes)
+std::uint64_t BytesHash(std::string_view bytes, std::uint64_t hash)
 {
-    std::uint64_t hash = 14695981039346656037ull;
     for (const char c : bytes)
         hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
     return hash;

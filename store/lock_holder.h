@@ -47,8 +47,9 @@ std::string InPlaceWriteText(const InPlaceWrite& write);
 // The write in a note; no value for a note that is not complete.
 std::optional<InPlaceWrite> ParseInPlaceWrite(std::string_view text);
 
-// The hash of the new bytes of an in-place write (64-bit FNV-1a).
-std::uint64_t BytesHash(std::string_view bytes);
+// The hash of the new bytes of an in-place write (64-bit FNV-1a); `hash`,
+// the hash of bytes before these, goes on over them.
+std::uint64_t BytesHash(std::string_view bytes, std::uint64_t hash = 14695981039346656037ull);
 
 // Who holds the lock, for a message: user, host, process and since when.
 std::string DescribeHolder(const LockHolder& holder);

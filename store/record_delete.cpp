@@ -3,6 +3,7 @@
 #include "atomic_replace.h"
 #include "file_lock.h"
 #include "record_format.h"
+#include "replace_after_event.h"
 #include "text_reader.h"
 #include "whole_file.h"
 
@@ -76,15 +77,16 @@ bool DeleteRecordLines(const std::string& dataFileName, long long n, std::chrono
         return false;
     if (range->begin == range->end)
         return true;
-    auto bytes = ReadWholeFile(dataFileName);
+    const auto bytes = ReadWholeFile(dataFileName);
     if (!bytes || bytes->size() < range->end)
         return false;
-    if (!journal) {
-        bytes->erase(range->begin, range->end - range->begin);
-        return ReplaceFileContents(dataFileName, *bytes);
-    }
-    std::string after = *bytes;
-    after.erase(range->begin, range->end - range->begin);
-    journal->RecordDelete(dataFileName, *bytes, after, n, range->begin, range->end);
-    return ReplaceFileContents(dataFileName, after);
+    const std::string_view all(*bytes);
+    const std::vector<std::string_view> kept{all.substr(0, range->begin), all.substr(range->end)};
+    if (!journal)
+        return ReplaceFileContents(dataFileName, kept, {});
+    const bool replaced = ReplaceAfterEvent(
+        dataFileName, kept, [&] { journal->RecordDelete(dataFileName, all, n, range->begin, range->end); });
+    if (replaced)
+        journal->FileChanged(dataFileName);
+    return replaced;
 }

@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
+#include <chrono>
 #include <csignal>
+#include <fcntl.h>
+#include <sys/ptrace.h>
+#include <sys/syscall.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
 
 #include "child_process.h"
 #include "history/history_commands.h"
@@ -60,6 +66,43 @@ TEST(HistoryWriter, AppendDeleteAndEditorSaveChainTheirEventsAndHashTheFile)
     EXPECT_EQ(TextFileBytes(events[1].value(history_field::Text).toString()), second);
     EXPECT_LT(lines[2].size(), 600u) << "a one-line change keeps a line, not the file";
     EXPECT_EQ(VerifyHistory(folder.data).status, 0);
+}
+
+// The hash the writer keeps from one event to the next, across the marks it
+// keeps every MiB, and made afresh after a change outside the program.
+TEST(HistoryWriter, EachEventHashesTheFileAsItWasAndBecame)
+{
+    HistoryFolder folder(9000);
+    HistoryWriter writer(QStringLiteral("test"));
+    std::vector<std::pair<std::string, std::string>> states;
+    const auto step = [&](const std::function<bool()>& change) {
+        const std::string before = Slurp(folder.data);
+        EXPECT_TRUE(change());
+        states.emplace_back(before, Slurp(folder.data));
+    };
+    const auto append = [&] { return folder.Append(writer); };
+    const auto editMiddle = [&] {
+        std::string edited = Slurp(folder.data);
+        edited.replace(edited.find("0.75", edited.size() / 2), 4, "0.76");
+        return SaveEditedFile(folder.data, Slurp(folder.data), edited, kDataFileLockWait, &writer).status ==
+               EditedFileSave::Status::Saved;
+    };
+    step(append);
+    step([&] { return DeleteRecordLines(folder.data, 4500, kDataFileLockWait, &writer); });
+    step(editMiddle);
+    step(append);
+    std::ofstream(folder.data, std::ios::app) << "changed outside\r\n";
+    step([&] { return DeleteRecordLines(folder.data, 1, kDataFileLockWait, &writer); });
+    step(append);
+    const std::vector<QJsonObject> events = folder.Events();
+    ASSERT_EQ(events.size(), states.size());
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(Field(events[i], history_field::ShaBefore), Sha256Hex(states[i].first));
+        EXPECT_EQ(Field(events[i], history_field::ShaAfter), Sha256Hex(states[i].second));
+    }
+    EXPECT_EQ(events[3].value(history_field::Record).toInteger(), RecordCount(states[3].second));
+    EXPECT_EQ(events.back().value(history_field::Record).toInteger(), RecordCount(states.back().second));
 }
 
 TEST(HistoryWriter, ADamagedHistoryIsNamedByVerifyAndTheNextEventStartsASegment)
@@ -167,86 +210,129 @@ TEST(HistoryWriter, AFullDiskForTheHistoryRefusesDeleteAndEditorSaveAndKeepsTheA
     EXPECT_EQ(static_cast<rlim_t>(Slurp(folder.history).size()), historySize) << "no half event";
 }
 
-// The journal of a process killed at one step of a delete or an editor save.
-class KilledAt : public HistoryWriter {
-public:
-    KilledAt(int step) : HistoryWriter(QStringLiteral("test")), step_(step) {}
-    void RecordDelete(const std::string& d, std::string_view b, std::string_view a, long long n, std::size_t begin,
-                      std::size_t end) override
-    {
-        Maybe(0);
-        HistoryWriter::RecordDelete(d, b, a, n, begin, end);
-        Maybe(1);
-    }
-    void RecordEditorSave(const std::string& d, const std::string* b, std::string_view a) override
-    {
-        Maybe(0);
-        HistoryWriter::RecordEditorSave(d, b, a);
-        Maybe(1);
-    }
-
-private:
-    void Maybe(int step) const
-    {
-        if (step == step_)
-            ::raise(SIGKILL);
-    }
-    int step_;
-};
-
-TEST(HistoryWriter, AKilledDeleteOrEditorSaveNeverLosesTheRecordFromBoth)
+// A system call that changes files: the states of the files between two of
+// them are all the states a killed process can leave.
+bool ChangesFiles(const __ptrace_syscall_info& call)
 {
-    for (int step = 0; step <= 2; ++step)
-        for (const bool editor : {false, true}) {
+    switch (call.entry.nr) {
+    case SYS_write: case SYS_pwrite64: case SYS_writev: case SYS_fsync: case SYS_fdatasync: case SYS_rename:
+    case SYS_renameat: case SYS_renameat2: case SYS_link: case SYS_linkat: case SYS_unlink: case SYS_unlinkat:
+    case SYS_ftruncate: case SYS_fchmod: case SYS_fchown: case SYS_mkdir:
+        return true;
+    case SYS_openat:
+        return (call.entry.args[2] & (O_CREAT | O_TRUNC | O_TMPFILE)) != 0;
+    default:
+        return false;
+    }
+}
+
+// Runs `body` in a child that this process traces and kills as it enters
+// its `step`th system call that changes files (ChangesFiles), in any of its
+// threads. True when the body ended before that.
+bool RunKilledAtStep(const std::function<void()>& body, int step)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::ptrace(PTRACE_TRACEME, 0, nullptr, nullptr);
+        ::raise(SIGSTOP);
+        body();
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ::ptrace(PTRACE_SETOPTIONS, child, nullptr, PTRACE_O_TRACESYSGOOD | PTRACE_O_TRACECLONE | PTRACE_O_EXITKILL);
+    ::ptrace(PTRACE_SYSCALL, child, nullptr, nullptr);
+    int stops = 0;
+    for (;;) {
+        const pid_t thread = ::waitpid(-1, &status, __WALL);
+        if (thread < 0 || (thread == child && (WIFEXITED(status) || WIFSIGNALED(status))))
+            return thread == child && WIFEXITED(status);
+        if (!WIFSTOPPED(status))
+            continue;
+        const int signal = WSTOPSIG(status);
+        __ptrace_syscall_info call{};
+        if (signal == (SIGTRAP | 0x80) &&
+            ::ptrace(PTRACE_GET_SYSCALL_INFO, thread, sizeof call, &call) > 0 &&
+            call.op == PTRACE_SYSCALL_INFO_ENTRY && ChangesFiles(call) && ++stops == step)
+            ::kill(child, SIGKILL);
+        // Stops at system calls, at a new thread and at its start are not
+        // signals to hand on.
+        const bool handOn = signal != (SIGTRAP | 0x80) && signal != SIGTRAP && signal != SIGSTOP;
+        ::ptrace(PTRACE_SYSCALL, thread, nullptr, handOn ? signal : 0);
+    }
+}
+
+TEST(HistoryWriter, AProcessKilledAtAnyStepOfADeleteOrAnEditorSaveNeverLosesTheRecordFromBoth)
+{
+    if (RunChild([] { return ::ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) == 0 ? 0 : 1; }) != 0)
+        GTEST_SKIP() << "processes cannot be traced here";
+    std::string marked = ExampleRecordBytes();
+    marked.replace(marked.find("14:27"), 5, "15:00");
+    const std::string text = ExampleRecordBytes() + marked + ExampleRecordBytes();
+    const ByteRange second = RecordLines(text, 2);
+    std::string without = text;
+    without.erase(second.begin, second.end - second.begin);
+    for (const bool editor : {false, true}) {
+        bool ended = false;
+        for (int step = 1; !ended && step < 500; ++step) {
             SCOPED_TRACE(std::to_string(step) + (editor ? " editor" : " delete"));
             HistoryFolder folder;
-            std::string marked = ExampleRecordBytes();
-            marked.replace(marked.find("14:27"), 5, "15:00");
-            const std::string text = ExampleRecordBytes() + marked + ExampleRecordBytes();
             std::ofstream(folder.data, std::ios::binary) << text;
-            const ByteRange second = RecordLines(text, 2);
-            const int code = RunChild([&] {
-                KilledAt journal(step);
-                std::string without = text;
-                without.erase(second.begin, second.end - second.begin);
-                if (editor)
-                    SaveEditedFile(folder.data, text, without, kDataFileLockWait, &journal);
-                else
-                    DeleteRecordLines(folder.data, 2, kDataFileLockWait, &journal);
-                return 0;
-            });
-            EXPECT_EQ(code, step == 2 ? 0 : -1);
-            const bool inData = Slurp(folder.data).find("15:00") != std::string::npos;
+            ended = RunKilledAtStep(
+                [&] {
+                    HistoryWriter writer(QStringLiteral("test"));
+                    if (editor)
+                        SaveEditedFile(folder.data, text, without, kDataFileLockWait, &writer);
+                    else
+                        DeleteRecordLines(folder.data, 2, kDataFileLockWait, &writer);
+                },
+                step);
+            const std::string data = Slurp(folder.data);
+            EXPECT_TRUE(data == text || data == without) << "the old file or the new one";
             bool inHistory = false;
             for (const QJsonObject& event : folder.Events()) {
                 const std::string kept = editor ? DiffFromJson(event.value(history_field::Diff).toObject()).oldText
                                                 : TextFileBytes(event.value(history_field::Text).toString());
                 inHistory = inHistory || kept.find("15:00") != std::string::npos;
             }
-            EXPECT_TRUE(inData || inHistory);
-            EXPECT_EQ(inData, step < 2);
+            ASSERT_TRUE(data == text || inHistory) << "in the data file or in the history";
+            if (ended) {
+                EXPECT_EQ(data, without);
+            }
         }
+        EXPECT_TRUE(ended);
+    }
 }
 
-TEST(HistoryWriter, TwoProgramsAppendingToOneFileMakeOneWholeChain)
+TEST(HistoryWriter, TwoProgramsAppendingAndDeletingInOneFileMakeOneWholeChain)
 {
     HistoryFolder folder(1);
-    constexpr int kEach = 15;
+    constexpr int kEach = 30;
+    // Both start at once, so that their commands interleave.
+    const auto start = std::chrono::steady_clock::now() + std::chrono::milliseconds(200);
     std::vector<pid_t> children;
     for (int program = 0; program < 2; ++program)
         children.push_back(StartChild([&] {
             HistoryWriter writer(QStringLiteral("test"));
+            std::this_thread::sleep_until(start);
             for (int k = 0; k < kEach; ++k)
-                if (!folder.Append(writer))
+                if (!folder.Append(writer) || (k % 2 == 1 && !DeleteRecordLines(folder.data, 1, kDataFileLockWait, &writer)))
                     return 1;
             return 0;
         }));
     for (const pid_t child : children)
         EXPECT_EQ(WaitChild(child), 0);
-    EXPECT_EQ(folder.Events().size(), 2u * kEach);
+    const std::vector<QJsonObject> events = folder.Events();
+    const auto deletes = std::count_if(events.begin(), events.end(), [](const QJsonObject& event) {
+        return event.value(history_field::Operation) == QStringLiteral("delete");
+    });
+    EXPECT_EQ(events.size(), 2u * kEach + 2 * (kEach / 2));
+    EXPECT_EQ(deletes, 2 * (kEach / 2));
+    for (std::size_t i = 0; i < events.size(); ++i)
+        EXPECT_EQ(events[i].value(history_field::Seq).toInteger(), static_cast<qint64>(i + 1));
     const CommandOutcome verified = VerifyHistory(folder.data);
     EXPECT_EQ(verified.status, 0) << verified.error;
-    EXPECT_EQ(folder.Events().back().value(history_field::Record).toInteger(), 1 + 2 * kEach);
+    EXPECT_EQ(RecordCount(Slurp(folder.data)), 1 + 2 * kEach - 2 * (kEach / 2));
 }
 
 }  // namespace

@@ -6,7 +6,15 @@ namespace {
 
 TEST(LineDiff, TheOldTextIsRebuiltFromTheNewOne)
 {
+    // Longer than the blocks in which lines are counted; the last line with
+    // and without its line end.
+    std::string lines;
+    for (int k = 0; k < 3000; ++k)
+        lines += "ab\r\n";
     const std::pair<std::string, std::string> cases[] = {
+        {lines + "x", lines + "y"},
+        {lines, lines + "z"},
+        {lines + "x", lines},
         {"", ""},
         {"", "a\r\nb\r\n"},
         {"a\r\nb\r\n", ""},

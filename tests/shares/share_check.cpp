@@ -1,12 +1,15 @@
 // The data file commands on a real share, as two or three workstations use
 // it: each argument names the data file through one mount of the share.
 //   share_check together A B C     two append 200 records each, a third deletes 100
+//   share_check history-together A B
+//                                  two append and delete with the history on: one whole chain
 //   share_check same-bytes S L     the same commands on the share and on a local disk
 //   share_check interrupted S KILL REMOUNT ROUNDS
 //                                  the server is ended (shell command KILL) at a
 //                                  random moment of each command, the share mounted
 //                                  again (REMOUNT); the next command finds old or new
 // Prints one line per check, "PASS ..." or "FAIL ...", and exits 1 on a failure.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +17,7 @@
 #include <fstream>
 #include <functional>
 #include <iostream>
+#include <map>
 #include <optional>
 #include <random>
 #include <sys/stat.h>
@@ -22,6 +26,10 @@
 
 #include "../store/child_process.h"
 #include "../store/example_record.h"
+#include "history/history_commands.h"
+#include "history/history_event.h"
+#include "history/history_file.h"
+#include "history/history_writer.h"
 #include "store/durable_append.h"
 #include "store/edited_file.h"
 #include "store/file_lock.h"
@@ -128,6 +136,59 @@ void Together(const std::string& a, const std::string& b, const std::string& c)
     Check(whole && nextA == kAppends && nextB == kAppends,
           "400 records from two workstations, none lost, doubled or torn, all 100 deleted ones gone (" +
               std::to_string(nextA) + " + " + std::to_string(nextB) + " found)");
+}
+
+// Two workstations append and delete with the history on, each through its
+// mount, at once: the history is one whole chain that names each record
+// appended and each deleted once.
+void HistoryTogether(const std::string& a, const std::string& b)
+{
+    constexpr int kRounds = 40;
+    Put(a, Records("seed-", 0, kRounds));
+    std::filesystem::remove(HistoryFileName(a));
+    std::vector<pid_t> children;
+    for (const std::string& file : {a, b})
+        children.push_back(StartChild([&, file] {
+            HistoryWriter writer(QStringLiteral("share_check"));
+            const std::string tag = file == a ? "a-" : "b-";
+            for (int i = 0; i < kRounds; ++i)
+                try {
+                    if (!Patiently([&] {
+                            return AppendRecord(file, ExampleState(), {tag + std::to_string(i)}, "05.03.2007", "14:27",
+                                                kDataFileLockWait, &writer);
+                        }) ||
+                        !Patiently([&] { return DeleteRecordLines(file, 1, kDataFileLockWait, &writer); })) {
+                        std::cout << "  round " << i << " through " << file << " failed" << std::endl;
+                        return 1;
+                    }
+                } catch (const std::exception& error) {
+                    std::cout << "  round " << i << " through " << file << ": " << error.what() << std::endl;
+                    return 1;
+                }
+            return 0;
+        }));
+    bool allDone = true;
+    for (const pid_t child : children)
+        allDone = WaitChild(child) == 0 && allDone;
+    Check(allDone, "every append and delete of the two workstations with the history on succeeded");
+    std::map<std::string, int> named[2];  // the record texts of the appends, of the deletes
+    bool inOrder = true;
+    const std::vector<std::string> lines = ReadHistoryLines(HistoryFileName(a)).value_or(std::vector<std::string>());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const QJsonObject event = ParseEvent(lines[i]);
+        inOrder = inOrder && event.value(history_field::Seq).toInteger() == static_cast<qint64>(i + 1);
+        ++named[event.value(history_field::Operation) == history_operation::Append ? 0 : 1]
+               [TextFileBytes(event.value(history_field::Text).toString())];
+    }
+    bool once = true;
+    for (const auto& texts : named)
+        once = once && texts.size() == 2 * kRounds &&
+               std::all_of(texts.begin(), texts.end(), [](const auto& text) { return text.second == 1; });
+    Check(inOrder && once && lines.size() == 4 * kRounds,
+          "one history of " + std::to_string(lines.size()) + " events, seq 1, 2, ..., each record appended and "
+          "each deleted named once");
+    const CommandOutcome verified = VerifyHistory(a);
+    Check(verified.status == 0, "verify finds the chain whole and the file as its last event left it " + verified.error);
 }
 
 // The commands of the window, each on the file given.
@@ -264,6 +325,8 @@ int main(int argc, char** argv)
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 4 && args[0] == "together")
         Together(args[1], args[2], args[3]);
+    else if (args.size() == 3 && args[0] == "history-together")
+        HistoryTogether(args[1], args[2]);
     else if (args.size() == 3 && args[0] == "same-bytes")
         SameBytes(args[1], args[2]);
     else if (args.size() == 5 && args[0] == "interrupted")
