@@ -56,8 +56,13 @@ struct FitOutcome : EffectsThenError {
     std::string equation;
 };
 
+// What a fit makes besides the line and the stored deviations: the
+// deviation texts and chart points with the equation, or the equation alone.
+enum class FitShows { PointsAndEquation, EquationOnly };
+
 // The least-squares fit of points 1..PointCount of the state.
-FitOutcome FitLine(CalibrationState& s, std::string_view separator);
+FitOutcome FitLine(CalibrationState& s, std::string_view separator,
+                   FitShows shows = FitShows::PointsAndEquation);
 
 // "Уравнение прямой:", LF, CR, "Y=a*X+b" with both numbers in general format.
 std::string EquationText(double a, double b, std::string_view separator);

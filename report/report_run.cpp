@@ -85,19 +85,21 @@ enum class WriteFailure { None, Reading, Writing };
 WriteFailure WriteRecords(const ReportOptions& options, const std::vector<bool>& chosen, long long total,
                           ReportWriter& writer)
 {
-    RecordAnalyser analyser(options.settings);
+    RecordAnalyser analyser(options.settings,
+                            writer.PrintsPoints() ? FitShows::PointsAndEquation : FitShows::EquationOnly);
     const SavedRecords saved(options.dataFile);
     ProgressLine progress(total);
     RecordStream stream(options.dataFile);
     if (!stream.IsOpen())
         return WriteFailure::Reading;
     StoredRecord record;
+    RecordReport report;
     long long done = 0;
     while (stream.Next(record)) {
         const auto number = static_cast<std::size_t>(record.number);
         if (!chosen.empty() && (number >= chosen.size() || !chosen[number]))
             continue;
-        RecordReport report = analyser.Analyse(record);
+        analyser.Analyse(record, report);
         report.savedBy = saved.Find(record);
         writer.Write(report);
         progress.Done(++done);
