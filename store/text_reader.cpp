@@ -26,6 +26,14 @@ TextReader::TextReader(std::string_view bytes) : data_(bytes.data()), size_(Befo
 {
 }
 
+TextReader TextReader::OfTextBeforeCtrlZ(std::string_view text)
+{
+    TextReader reader;
+    reader.data_ = text.data();
+    reader.size_ = text.size();
+    return reader;
+}
+
 TextReader TextReader::OpenFile(const std::string& fileName)
 {
     TextReader reader;
