@@ -79,30 +79,50 @@ std::pair<std::uint64_t, int> SeventeenDigits(double magnitude)
     }
 }
 
+// The eight digits of n < 10^8 at `out`, two at a time, the halves of the
+// number side by side rather than one after another.
+void WriteEightDigits(char* out, std::uint32_t n)
+{
+    constexpr std::uint32_t kHalf = 10000;
+    const std::uint32_t high = n / kHalf;
+    const std::uint32_t low = n % kHalf;
+    std::memcpy(out, kDigitPairs.text + 2 * (high / 100), 2);
+    std::memcpy(out + 2, kDigitPairs.text + 2 * (high % 100), 2);
+    std::memcpy(out + 4, kDigitPairs.text + 2 * (low / 100), 2);
+    std::memcpy(out + 6, kDigitPairs.text + 2 * (low % 100), 2);
+}
+
+// How many of the 17 digit characters are left without the trailing zeros,
+// eight at a time: the last character that is not '0' is the highest byte
+// of the word that differs from "00000000". The first digit is never 0.
+int WithoutTrailingZeros(const char* text)
+{
+    static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "the last character of a word is its highest byte");
+    constexpr std::uint64_t kZeros = 0x3030303030303030;
+    for (int start = kExactDigits - 8; start > 0; start -= 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, text + start, sizeof word);
+        word ^= kZeros;
+        if (word != 0)
+            return start + 8 - __builtin_clzll(word) / 8;
+    }
+    return 1;
+}
+
 // %.17g of a value in the range above: the digits without an exponent,
 // trailing zeros of the fraction dropped.
 void AppendFixedDigits(std::string& out, double value)
 {
     const auto [digits, exponent] = SeventeenDigits(std::fabs(value));
-    // Two digits at a time, in 32-bit halves: the first nine and the last
-    // eight.
+    // The first digit, then eight and eight.
     char text[kExactDigits];
-    constexpr std::uint32_t kLastEight = 100000000;
-    auto first = static_cast<std::uint32_t>(digits / kLastEight);
-    auto last = static_cast<std::uint32_t>(digits % kLastEight);
-    for (int i = kExactDigits - 2; i >= 9; i -= 2) {
-        std::memcpy(text + i, kDigitPairs.text + 2 * (last % 100), 2);
-        last /= 100;
-    }
-    for (int i = 7; i >= 1; i -= 2) {
-        std::memcpy(text + i, kDigitPairs.text + 2 * (first % 100), 2);
-        first /= 100;
-    }
-    text[0] = static_cast<char>('0' + first);
-    int end = kExactDigits;
+    constexpr std::uint64_t kLastEight = 100000000;
+    const auto first = static_cast<std::uint32_t>(digits / kLastEight);
+    text[0] = static_cast<char>('0' + first / kLastEight);
+    WriteEightDigits(text + 1, static_cast<std::uint32_t>(first % kLastEight));
+    WriteEightDigits(text + 9, static_cast<std::uint32_t>(digits % kLastEight));
     const int wholeDigits = exponent >= 0 ? exponent + 1 : 0;
-    while (end > wholeDigits && text[end - 1] == '0')
-        --end;
+    const int end = std::max(WithoutTrailingZeros(text), wholeDigits);
     // Sign, "0." and the zeros after it, the digits with their point.
     char written[2 * kExactDigits + 4];
     char* at = written;
