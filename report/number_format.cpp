@@ -111,7 +111,7 @@ int WithoutTrailingZeros(const char* text)
 
 // %.17g of a value in the range above: the digits without an exponent,
 // trailing zeros of the fraction dropped.
-void AppendFixedDigits(std::string& out, double value)
+char* WriteFixedDigits(char* at, double value)
 {
     const auto [digits, exponent] = SeventeenDigits(std::fabs(value));
     // The first digit, then eight and eight.
@@ -124,8 +124,6 @@ void AppendFixedDigits(std::string& out, double value)
     const int wholeDigits = exponent >= 0 ? exponent + 1 : 0;
     const int end = std::max(WithoutTrailingZeros(text), wholeDigits);
     // Sign, "0." and the zeros after it, the digits with their point.
-    char written[2 * kExactDigits + 4];
-    char* at = written;
     if (value < 0)
         *at++ = '-';
     if (exponent < 0) {
@@ -136,29 +134,23 @@ void AppendFixedDigits(std::string& out, double value)
     at = std::copy(text, text + wholeDigits, at);
     if (exponent >= 0 && end > wholeDigits)
         *at++ = '.';
-    at = std::copy(text + wholeDigits, text + end, at);
-    out.append(written, at);
+    return std::copy(text + wholeDigits, text + end, at);
 }
 
 }  // namespace
 
 std::string ExactNumber(double value)
 {
-    std::string out;
-    AppendExactNumber(out, value);
-    return out;
+    char text[kExactNumberRoom];
+    return std::string(text, WriteExactNumber(text, value));
 }
 
-void AppendExactNumber(std::string& out, double value)
+char* WriteExactNumber(char* out, double value)
 {
     const double magnitude = std::fabs(value);
-    if (magnitude >= kLeastFixed && magnitude < kBeyondFixed) {
-        AppendFixedDigits(out, value);
-        return;
-    }
-    char text[64];
-    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::general, kExactDigits);
-    out.append(text, result.ptr);
+    if (magnitude >= kLeastFixed && magnitude < kBeyondFixed)
+        return WriteFixedDigits(out, value);
+    return std::to_chars(out, out + kExactNumberRoom, value, std::chars_format::general, kExactDigits).ptr;
 }
 
 std::string ShortNumber(double value)
