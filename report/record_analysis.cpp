@@ -135,7 +135,6 @@ void RecordAnalyser::Analyse(const StoredRecord& record, RecordReport& report)
     report.equation.clear();
     report.lineLow = report.lineHigh = {};
     report.points.clear();
-    report.statistics = {};
     report.quadratic.reset();
     report.savedBy.reset();
 
@@ -147,6 +146,7 @@ void RecordAnalyser::Analyse(const StoredRecord& record, RecordReport& report)
         report.error = e.what();
     }
     if (report.error) {
+        report.statistics = {};
         report.readings.clear();
         return;
     }
