@@ -60,7 +60,7 @@ std::string MadeUpPointText(std::string_view separator)
     return "10" + std::string(separator) + "01";
 }
 
-LineOutcome FitLine(CalibrationState& s, std::string_view separator)
+LineOutcome FitLine(CalibrationState& s, std::string_view separator, FitShows shows)
 {
     LineOutcome out;
     const int n = s.PointCount;
@@ -99,12 +99,17 @@ LineOutcome FitLine(CalibrationState& s, std::string_view separator)
     const Extended bottom = a * s.MinX + b;
     s.LineClipBottom = bottom >= s.MinY ? s.MinY : StoreReal(bottom);
 
-    out.deviationTexts.reserve(static_cast<std::size_t>(n));
-    out.points.reserve(static_cast<std::size_t>(n));
+    const bool points = shows == FitShows::PointsAndEquation;
+    if (points) {
+        out.deviationTexts.reserve(static_cast<std::size_t>(n));
+        out.points.reserve(static_cast<std::size_t>(n));
+    }
     try {
         for (int i = 1; i <= n; ++i) {
             const Extended d = PointDeviation(s, i);
             s.Deviations[i] = StoreReal(d);
+            if (!points)
+                continue;
             out.deviationTexts.push_back(FormatFixed(d, s.ResultPrecision, s.ResultDecimals, separator));
             out.points.push_back({s.PercentValues[i], s.MeasuredValues[i], ToleranceColour(s.Deviations[i], s.Tolerance)});
         }

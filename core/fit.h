@@ -32,9 +32,13 @@ int CompletedPointCount(DegenerateInput input);
 // user's decimal separator so that the completed fit can read it back.
 std::string MadeUpPointText(std::string_view separator);
 
+// What a fit makes besides the line and the stored deviations: the
+// deviation texts and chart points with the equation, or the equation alone.
+enum class FitShows { PointsAndEquation, EquationOnly };
+
 // The least-squares fit of points 1..PointCount of the state; it stops at a
 // zero denominator, with nothing to show.
-LineOutcome FitLine(CalibrationState& s, std::string_view separator);
+LineOutcome FitLine(CalibrationState& s, std::string_view separator, FitShows shows = FitShows::PointsAndEquation);
 
 // "Уравнение прямой:", LF, CR, "Y=a*X+b" with both numbers in general format.
 std::string EquationText(double a, double b, std::string_view separator);

@@ -50,10 +50,3 @@ int DistinctXCount(const std::vector<CalibrationPoint>& points)
     return static_cast<int>(std::unique(xs.begin(), xs.end()) - xs.begin());
 }
 
-std::optional<double> DefinedFigure(Extended value)
-{
-    const double stored = static_cast<double>(value);
-    if (!std::isfinite(stored))
-        return std::nullopt;
-    return stored;
-}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -30,4 +31,10 @@ bool IsRoundingNoise(Extended residualSumSquares, int n, Extended scale);
 int DistinctXCount(const std::vector<CalibrationPoint>& points);
 
 // An extended figure stored as a double; empty when it is not finite.
-std::optional<double> DefinedFigure(Extended value);
+inline std::optional<double> DefinedFigure(Extended value)
+{
+    const double stored = static_cast<double>(value);
+    if (!std::isfinite(stored))
+        return std::nullopt;
+    return stored;
+}

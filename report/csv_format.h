@@ -9,6 +9,7 @@
 class CsvReportWriter : public TextReportWriter {
 public:
     using TextReportWriter::TextReportWriter;
+    bool PrintsPoints() const override { return false; }
 
 protected:
     void AppendText(const RecordReport& record, std::string& out) override;

@@ -1,39 +1,44 @@
-#include <QGuiApplication>
-#include <QLoggingCategory>
-#include <iostream>
-#include <memory>
+#include <unistd.h>
 
-#include "report/report_run.h"
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+
+#include "report/report_main.h"
 
 namespace {
 
-constexpr int kUsageError = 2;
+constexpr int kFailure = 2;
+
+// Only the printed pages need fonts and painting, and the libraries for them
+// take most of a start-up: the pages are made by a program of their own,
+// installed among the helper programs, or beside this one in the build
+// folder.
+std::filesystem::path PdfProgram()
+{
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+    const std::filesystem::path installed = folder / TOLVAZEN_PDF_PROGRAM_FROM_BINDIR;
+    if (access(installed.c_str(), X_OK) == 0)
+        return installed;
+    return folder / "tolvazen-report-pdf";
+}
+
+// Runs the program for the pages in this process, with the same arguments.
+int StartPdfProgram(char* argv[])
+{
+    const std::filesystem::path program = PdfProgram();
+    execv(program.c_str(), argv);
+    std::cerr << "tolvazen-report: cannot start " << program.string() << ": " << std::strerror(errno) << '\n';
+    return kFailure;
+}
 
 }  // namespace
 
 int main(int argc, char* argv[])
 {
-    QLoggingCategory::setFilterRules(QStringLiteral("*.warning=false"));
-    QCoreApplication::setApplicationName(QStringLiteral("tolvazen-report"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TOLVAZEN_VERSION));
-    auto app = std::make_unique<QCoreApplication>(argc, argv);
-    const ParsedCommandLine parsed = ParseReportCommandLine(QCoreApplication::arguments());
-    if (const auto* help = std::get_if<HelpText>(&parsed)) {
-        std::cout << help->text;
-        return 0;
-    }
-    if (const auto* error = std::get_if<UsageError>(&parsed)) {
-        std::cerr << "tolvazen-report: " << error->message << "\nTry 'tolvazen-report --help'.\n";
-        return kUsageError;
-    }
-    const ReportOptions& options = std::get<ReportOptions>(parsed);
-    // Only the printed pages need fonts and painting; the text formats start
-    // without them, which is most of the start-up time. The pages are drawn,
-    // never shown, and need no display.
-    if (options.format == ReportFormat::Pdf) {
-        app.reset();
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    }
-    return RunReport(options);
+    return ReportMain(argc, argv, [argv](const ReportOptions&, std::unique_ptr<QCoreApplication>&) {
+        return StartPdfProgram(argv);
+    });
 }

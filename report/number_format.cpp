@@ -28,6 +28,11 @@ constexpr int kMostPowerOfTen = 21;
 
 constexpr PowersOfTen<Wide, kMostPowerOfTen> kPowersOfTen;
 
+// The powers of ten that bound the decades of the range, as doubles.
+constexpr int kLeastDecade = -4;
+constexpr double kDecades[] = {1e-4, 1e-3, 1e-2, 1e-1, 1e0,  1e1,  1e2,  1e3,  1e4,  1e5,
+                               1e6,  1e7,  1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
 // "00" "01" .. "99".
 struct DigitPairs {
     char text[200] = {};
@@ -54,9 +59,13 @@ std::pair<std::uint64_t, int> SeventeenDigits(double magnitude)
     const std::uint64_t significand = (bits & ((std::uint64_t{1} << kStoredBits) - 1)) | (std::uint64_t{1} << kStoredBits);
     const int binaryExponent = static_cast<int>(bits >> kStoredBits) - kExponentBias + 1;
     const int shift = 53 - binaryExponent;  // magnitude = significand / 2^shift
-    // log10(2): the decimal exponent from the binary one, off by one at most.
+    // log10(2): the decimal exponent from the binary one, one low or right;
     // floor(log10(2) k) = floor(k · 78913 / 2^18) for the exponents here.
+    // The next power of ten as a double then tells which, without a branch
+    // to mispredict; where that power is rounded down the loop below puts
+    // the exponent right.
     int exponent = ((binaryExponent - 1) * 78913) >> 18;
+    exponent += magnitude >= kDecades[exponent + 1 - kLeastDecade] ? 1 : 0;
     for (;;) {
         const Wide scaled = Wide{significand} * kPowersOfTen.power[kExactDigits - 1 - exponent];
         const Wide whole = scaled >> shift;
@@ -71,41 +80,66 @@ std::pair<std::uint64_t, int> SeventeenDigits(double magnitude)
         auto digits = static_cast<std::uint64_t>(whole);
         const Wide rest = scaled - (whole << shift);
         const Wide half = Wide{1} << (shift - 1);
-        if (rest > half || (rest == half && digits % 2 == 1))
-            ++digits;
+        digits += static_cast<std::uint64_t>((rest > half) | ((rest == half) & ((digits & 1) != 0)));
         if (digits == kLeast17Digits * 10)
             return {kLeast17Digits, exponent + 1};
         return {digits, exponent};
     }
 }
 
+std::uint64_t DigitPair(std::uint32_t n)
+{
+    std::uint16_t pair = 0;
+    std::memcpy(&pair, kDigitPairs.text + 2 * n, sizeof pair);
+    return pair;
+}
+
+// The eight digit characters of n < 10^8 in one word, the first in its
+// lowest byte, two at a time, the halves of the number side by side rather
+// than one after another. The word is stored whole and looked at as it is:
+// bytes stored one pair at a time would stall its reading back.
+std::uint64_t EightDigits(std::uint32_t n)
+{
+    static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "the first character of a word is its lowest byte");
+    constexpr std::uint32_t kHalf = 10000;
+    const std::uint32_t high = n / kHalf;
+    const std::uint32_t low = n % kHalf;
+    return DigitPair(high / 100) | DigitPair(high % 100) << 16 | DigitPair(low / 100) << 32 |
+           DigitPair(low % 100) << 48;
+}
+
+// How many of the 17 digit characters, the first (never '0') and the words
+// of the next eight and the last eight, are left without the trailing zeros:
+// the last character that is not '0' is the highest byte of its word that
+// differs from "00000000". Both ends are made, and one is taken, without a
+// branch.
+int WithoutTrailingZeros(std::uint64_t middle, std::uint64_t last)
+{
+    constexpr std::uint64_t kZeros = 0x3030303030303030;
+    middle ^= kZeros;
+    last ^= kZeros;
+    const int inMiddle = middle != 0 ? 9 - __builtin_clzll(middle | 1) / 8 : 1;
+    const int inLast = 17 - __builtin_clzll(last | 1) / 8;
+    return last != 0 ? inLast : inMiddle;
+}
+
 // %.17g of a value in the range above: the digits without an exponent,
 // trailing zeros of the fraction dropped.
-void AppendFixedDigits(std::string& out, double value)
+char* WriteFixedDigits(char* at, double value)
 {
     const auto [digits, exponent] = SeventeenDigits(std::fabs(value));
-    // Two digits at a time, in 32-bit halves: the first nine and the last
-    // eight.
+    // The first digit, then eight and eight.
     char text[kExactDigits];
-    constexpr std::uint32_t kLastEight = 100000000;
-    auto first = static_cast<std::uint32_t>(digits / kLastEight);
-    auto last = static_cast<std::uint32_t>(digits % kLastEight);
-    for (int i = kExactDigits - 2; i >= 9; i -= 2) {
-        std::memcpy(text + i, kDigitPairs.text + 2 * (last % 100), 2);
-        last /= 100;
-    }
-    for (int i = 7; i >= 1; i -= 2) {
-        std::memcpy(text + i, kDigitPairs.text + 2 * (first % 100), 2);
-        first /= 100;
-    }
-    text[0] = static_cast<char>('0' + first);
-    int end = kExactDigits;
+    constexpr std::uint64_t kLastEight = 100000000;
+    const auto first = static_cast<std::uint32_t>(digits / kLastEight);
+    const std::uint64_t middle = EightDigits(first % kLastEight);
+    const std::uint64_t last = EightDigits(static_cast<std::uint32_t>(digits % kLastEight));
+    text[0] = static_cast<char>('0' + first / kLastEight);
+    std::memcpy(text + 1, &middle, sizeof middle);
+    std::memcpy(text + 9, &last, sizeof last);
     const int wholeDigits = exponent >= 0 ? exponent + 1 : 0;
-    while (end > wholeDigits && text[end - 1] == '0')
-        --end;
+    const int end = std::max(WithoutTrailingZeros(middle, last), wholeDigits);
     // Sign, "0." and the zeros after it, the digits with their point.
-    char written[2 * kExactDigits + 4];
-    char* at = written;
     if (value < 0)
         *at++ = '-';
     if (exponent < 0) {
@@ -116,29 +150,23 @@ void AppendFixedDigits(std::string& out, double value)
     at = std::copy(text, text + wholeDigits, at);
     if (exponent >= 0 && end > wholeDigits)
         *at++ = '.';
-    at = std::copy(text + wholeDigits, text + end, at);
-    out.append(written, at);
+    return std::copy(text + wholeDigits, text + end, at);
 }
 
 }  // namespace
 
 std::string ExactNumber(double value)
 {
-    std::string out;
-    AppendExactNumber(out, value);
-    return out;
+    char text[kExactNumberRoom];
+    return std::string(text, WriteExactNumber(text, value));
 }
 
-void AppendExactNumber(std::string& out, double value)
+char* WriteExactNumber(char* out, double value)
 {
     const double magnitude = std::fabs(value);
-    if (magnitude >= kLeastFixed && magnitude < kBeyondFixed) {
-        AppendFixedDigits(out, value);
-        return;
-    }
-    char text[64];
-    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::general, kExactDigits);
-    out.append(text, result.ptr);
+    if (magnitude >= kLeastFixed && magnitude < kBeyondFixed)
+        return WriteFixedDigits(out, value);
+    return std::to_chars(out, out + kExactNumberRoom, value, std::chars_format::general, kExactDigits).ptr;
 }
 
 std::string ShortNumber(double value)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -7,8 +8,10 @@
 
 // 17 significant digits, the shortest form printf's %.17g gives.
 std::string ExactNumber(double value);
-// The same appended to a text.
-void AppendExactNumber(std::string& out, double value);
+// The same written at `out`, which has room for kExactNumberRoom
+// characters; the end of the text.
+constexpr std::size_t kExactNumberRoom = 32;
+char* WriteExactNumber(char* out, double value);
 
 // Up to 10 significant digits in the window's general format.
 std::string ShortNumber(double value);

@@ -71,15 +71,15 @@ std::string Trimmed(const std::string& field)
     return first == std::string::npos ? std::string() : field.substr(first, field.find_last_not_of(' ') + 1 - first);
 }
 
-std::string EquationLine(const std::string& windowText)
+std::string_view EquationLine(std::string_view windowText)
 {
     const std::size_t end = windowText.rfind('\r');
-    return end == std::string::npos ? windowText : windowText.substr(end + 1);
+    return end == std::string_view::npos ? windowText : windowText.substr(end + 1);
 }
 
 // Loads the record into the state the way the window does and fits it; the
 // reason when there is no line.
-std::optional<std::string> Fit(const StoredRecord& record, CalibrationState& s, LineOutcome& fit)
+std::optional<std::string> Fit(const StoredRecord& record, CalibrationState& s, FitShows shows, LineOutcome& fit)
 {
     if (record.pointCount > kMaxRecordPoints)
         return "точек больше " + std::to_string(kMaxRecordPoints);
@@ -95,7 +95,7 @@ std::optional<std::string> Fit(const StoredRecord& record, CalibrationState& s, 
     MarkAllInFit(s);
     if (const DegenerateInput input = FindDegenerateInput(s); input != DegenerateInput::None)
         return std::string(DegenerateMessage(input));
-    fit = FitLine(s, kSeparator);
+    fit = FitLine(s, kSeparator, shows);
     if (fit.stop != LineStop::Done)
         return std::string("знаменатель МНК равен нулю");
     if (fit.failure)
@@ -117,8 +117,8 @@ bool WantsCurve(CalibrationModel model, const CalibrationStatistics& statistics)
 
 }  // namespace
 
-RecordAnalyser::RecordAnalyser(const ReportSettings& settings)
-    : settings_(settings), state_(std::make_unique<CalibrationState>())
+RecordAnalyser::RecordAnalyser(const ReportSettings& settings, FitShows shows)
+    : settings_(settings), shows_(shows), state_(std::make_unique<CalibrationState>())
 {
     state_->ResultPrecision = kDeviationPrecision;
     state_->ResultDecimals = kDeviationDecimals;
@@ -126,28 +126,34 @@ RecordAnalyser::RecordAnalyser(const ReportSettings& settings)
 
 RecordAnalyser::~RecordAnalyser() = default;
 
-RecordReport RecordAnalyser::Analyse(const StoredRecord& record)
+void RecordAnalyser::Analyse(const StoredRecord& record, RecordReport& report)
 {
-    RecordReport report;
     report.number = record.number;
     report.date = Trimmed(Cp1251ToUtf8(record.head.dateField));
     report.time = Trimmed(Cp1251ToUtf8(record.head.timeField));
     report.tolerance = record.tolerance;
+    report.equation.clear();
+    report.lineLow = report.lineHigh = {};
+    report.points.clear();
+    report.quadratic.reset();
+    report.savedBy.reset();
 
     CalibrationState& s = *state_;
     LineOutcome fit;
     try {
-        report.error = Fit(record, s, fit);
+        report.error = Fit(record, s, shows_, fit);
     } catch (const RunError& e) {
         report.error = e.what();
     }
-    if (report.error)
-        return report;
+    if (report.error) {
+        report.statistics = {};
+        report.readings.clear();
+        return;
+    }
 
-    report.equation = EquationLine(fit.equation);
+    report.equation.assign(EquationLine(fit.equation));
     report.lineLow = fit.low;
     report.lineHigh = fit.high;
-    report.points.reserve(fit.points.size());
     for (std::size_t i = 0; i < fit.points.size(); ++i)
         report.points.push_back(
             {fit.points[i].x, fit.points[i].y, std::move(fit.deviationTexts[i]), fit.points[i].colour == clLime});
@@ -155,17 +161,17 @@ RecordReport RecordAnalyser::Analyse(const StoredRecord& record)
     report.statistics = ComputeCalibrationStatistics(inFit, s.SlopeA, s.InterceptB, settings_.alpha);
     if (WantsCurve(settings_.model, report.statistics))
         report.quadratic = FitQuadraticCalibration(inFit, settings_.alpha);
-    report.readings.reserve(record.readings.size());
-    for (const std::string& line : record.readings) {
-        std::string text = Cp1251ToUtf8(line);
-        const std::optional<double> value = ReadingValue(text);
-        ReadingReport reading{std::move(text), value, {}, std::nullopt};
+    report.readings.resize(record.readings.size());
+    for (std::size_t i = 0; i < record.readings.size(); ++i) {
+        ReadingReport& reading = report.readings[i];
+        reading.text = Cp1251ToUtf8(record.readings[i]);
+        reading.reading = ReadingValue(reading.text);
+        reading.interval = {};
+        reading.onCurve.reset();
         if (reading.reading) {
             reading.interval = ConcentrationInterval(report.statistics, *reading.reading, settings_.blank);
             if (report.quadratic)
                 reading.onCurve = QuadraticConcentration(*report.quadratic, *reading.reading, settings_.blank);
         }
-        report.readings.push_back(std::move(reading));
     }
-    return report;
 }

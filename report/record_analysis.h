@@ -64,15 +64,19 @@ struct ReportSettings {
 };
 
 // Fits records one after another in one calculation state, as the window
-// does when records are chosen in turn.
+// does when records are chosen in turn. With FitShows::EquationOnly the
+// reports have no points, for a format that prints none.
 class RecordAnalyser {
 public:
-    explicit RecordAnalyser(const ReportSettings& settings);
+    explicit RecordAnalyser(const ReportSettings& settings, FitShows shows = FitShows::PointsAndEquation);
     ~RecordAnalyser();
 
-    RecordReport Analyse(const StoredRecord& record);
+    // Into `report`, whose texts and lists keep their memory from record to
+    // record; every field is set anew, savedBy emptied.
+    void Analyse(const StoredRecord& record, RecordReport& report);
 
 private:
     ReportSettings settings_;
+    FitShows shows_;
     std::unique_ptr<CalibrationState> state_;
 };

@@ -1,16 +1,12 @@
 #include "report/report_run.h"
 
-#include <QCryptographicHash>
-#include <QDateTime>
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <cstdio>
 #include <iostream>
 
 #include "report/csv_format.h"
 #include "report/json_format.h"
-#include "report/pdf_format.h"
 #include "report/progress_line.h"
 #include "report/text_format.h"
 #include "store/record_stream.h"
@@ -48,26 +44,6 @@ std::unique_ptr<ReportWriter> MakeTextWriter(const ReportOptions& options, QIODe
     return std::make_unique<PlainTextReportWriter>(device, options.settings);
 }
 
-// A device that takes every byte and keeps none: the pages are laid out once
-// to count them.
-class DiscardingDevice : public QIODevice {
-public:
-    DiscardingDevice() { open(QIODevice::WriteOnly); }
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char*, qint64 size) override { return size; }
-};
-
-QString Sha256(const std::string& fileName)
-{
-    QFile file(QString::fromStdString(fileName));
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
-        return {};
-    return QString::fromLatin1(hash.result().toHex());
-}
-
 // The records asked for, by number; every record when none is named.
 std::vector<bool> Selection(const ReportOptions& options, int count)
 {
@@ -79,25 +55,26 @@ std::vector<bool> Selection(const ReportOptions& options, int count)
     return chosen;
 }
 
-// Why a report could not be written, when it could not.
-enum class WriteFailure { None, Reading, Writing };
+}  // namespace
 
 WriteFailure WriteRecords(const ReportOptions& options, const std::vector<bool>& chosen, long long total,
                           ReportWriter& writer)
 {
-    RecordAnalyser analyser(options.settings);
+    RecordAnalyser analyser(options.settings,
+                            writer.PrintsPoints() ? FitShows::PointsAndEquation : FitShows::EquationOnly);
     const SavedRecords saved(options.dataFile);
     ProgressLine progress(total);
     RecordStream stream(options.dataFile);
     if (!stream.IsOpen())
         return WriteFailure::Reading;
     StoredRecord record;
+    RecordReport report;
     long long done = 0;
     while (stream.Next(record)) {
         const auto number = static_cast<std::size_t>(record.number);
         if (!chosen.empty() && (number >= chosen.size() || !chosen[number]))
             continue;
-        RecordReport report = analyser.Analyse(record);
+        analyser.Analyse(record, report);
         report.savedBy = saved.Find(record);
         writer.Write(report);
         progress.Done(++done);
@@ -107,36 +84,19 @@ WriteFailure WriteRecords(const ReportOptions& options, const std::vector<bool>&
     return writer.Finish() ? WriteFailure::None : WriteFailure::Writing;
 }
 
-// The pages are laid out twice: once to count them, so that each can say
-// "Стр. N из M", then onto the device.
-WriteFailure WritePdf(const ReportOptions& options, const std::vector<bool>& chosen, long long total,
-                      QIODevice& device)
-{
-    PdfDocumentFacts facts;
-    facts.fileName = QFileInfo(QString::fromStdString(options.dataFile)).fileName();
-    facts.sha256 = Sha256(options.dataFile);
-    if (facts.sha256.isEmpty())
-        return WriteFailure::Reading;
-    facts.printedAt = QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
-    DiscardingDevice discard;
-    const auto counter = MakePdfReportWriter(discard, facts, options.settings);
-    if (const WriteFailure failure = WriteRecords(options, chosen, 0, *counter); failure != WriteFailure::None)
-        return failure;
-    facts.totalPages = counter->PageCount();
-    return WriteRecords(options, chosen, total, *MakePdfReportWriter(device, facts, options.settings));
-}
+namespace {
 
 WriteFailure WriteReport(const ReportOptions& options, const std::vector<bool>& chosen, long long total,
-                         QIODevice& device)
+                         QIODevice& device, PdfWriting pdf)
 {
     if (options.format == ReportFormat::Pdf)
-        return WritePdf(options, chosen, total, device);
+        return pdf ? pdf(options, chosen, total, device) : WriteFailure::Writing;
     return WriteRecords(options, chosen, total, *MakeTextWriter(options, device));
 }
 
 }  // namespace
 
-int RunReport(const ReportOptions& options)
+int RunReport(const ReportOptions& options, PdfWriting pdf)
 {
     // The records are counted first only where the count is needed: to check
     // the numbers asked for before anything is written, and for the progress
@@ -163,7 +123,7 @@ int RunReport(const ReportOptions& options)
         QSaveFile file(QString::fromStdString(*options.output));
         if (!file.open(QIODevice::WriteOnly))
             return Fail("cannot write " + *options.output);
-        const WriteFailure failure = WriteReport(options, chosen, total, file);
+        const WriteFailure failure = WriteReport(options, chosen, total, file, pdf);
         if (failure == WriteFailure::None && !file.commit())
             return Fail("cannot write " + *options.output);
         return outcome(failure, *options.output);
@@ -171,7 +131,7 @@ int RunReport(const ReportOptions& options)
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly))
         return Fail("cannot write the standard output");
-    const WriteFailure failure = WriteReport(options, chosen, total, out);
+    const WriteFailure failure = WriteReport(options, chosen, total, out, pdf);
     if (failure == WriteFailure::None && !out.flush())
         return Fail("cannot write the standard output");
     return outcome(failure, "the standard output");

@@ -12,6 +12,8 @@ class ReportWriter {
 public:
     virtual ~ReportWriter() = default;
     virtual void Write(const RecordReport& record) = 0;
+    // False for a format that prints no points, whose reports can go without.
+    virtual bool PrintsPoints() const { return true; }
     // Completes the output; false when it could not be written.
     virtual bool Finish() = 0;
 };

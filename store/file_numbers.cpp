@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <optional>
 
 namespace {
 
@@ -30,10 +32,53 @@ std::string_view WithoutPlus(std::string_view token)
     return token;
 }
 
+constexpr int kMostPlainDigits = 15;
+constexpr double kPowersOfTen[kMostPlainDigits + 1] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// Appends the run of digits from `p` to `significand`; the end of the run.
+const char* TakeDigits(const char* p, const char* end, std::uint64_t& significand)
+{
+    for (; p < end && IsDigit(*p); ++p)
+        significand = significand * 10 + static_cast<std::uint64_t>(*p - '0');
+    return p;
+}
+
+// A plain decimal, [-]digits[.digits] with at least one and at most 15
+// digits, as the data file writes most of its numbers: its digits make an
+// integer that a double holds exactly, as it does the power of ten of the
+// fraction, so that their one division rounds as from_chars rounds the
+// decimal. Empty for every other token.
+std::optional<double> PlainDecimal(std::string_view token)
+{
+    const bool negative = !token.empty() && token.front() == '-';
+    const char* p = token.data() + (negative ? 1 : 0);
+    const char* const end = token.data() + token.size();
+    const auto length = end - p;
+    if (length > kMostPlainDigits + 1)
+        return std::nullopt;
+    std::uint64_t significand = 0;
+    p = TakeDigits(p, end, significand);
+    const bool point = p < end && *p == '.';
+    long fraction = 0;
+    if (point) {
+        const char* const first = p + 1;
+        p = TakeDigits(first, end, significand);
+        fraction = p - first;
+    }
+    const auto digits = length - (point ? 1 : 0);
+    if (p != end || digits == 0 || digits > kMostPlainDigits)
+        return std::nullopt;
+    const double value = static_cast<double>(significand) / kPowersOfTen[fraction];
+    return negative ? -value : value;
+}
+
 }  // namespace
 
 double RealFromToken(std::string_view token)
 {
+    if (const std::optional<double> plain = PlainDecimal(token))
+        return *plain;
     // from_chars takes the form above, and infinities and NaNs besides,
     // which are not finite; only a sign after the '+' it takes no is left
     // to refuse here.

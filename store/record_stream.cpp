@@ -84,7 +84,7 @@ bool RecordStream::FindMarker()
             firstLine_ = false;
             continue;
         }
-        TextReader reader(view);
+        auto reader = TextReader::OfTextBeforeCtrlZ(view);
         if (SkipToMarkerLine(reader)) {
             scan_ += reader.Position();
             return true;
@@ -108,7 +108,7 @@ bool RecordStream::FindMarker()
 bool RecordStream::ParseAtMarker(StoredRecord& record)
 {
     for (;;) {
-        TextReader reader(View());
+        auto reader = TextReader::OfTextBeforeCtrlZ(View());
         reader.ReadLine(0);
         const std::size_t afterMarker = reader.Position();
         ReadRecordBody(reader, record);

@@ -28,7 +28,8 @@ public:
 
 private:
     // The bytes a reader looks at: at most window_ of them from scan_, so
-    // that a record costs its own length, not the buffer's.
+    // that a record costs its own length, not the buffer's. They end before
+    // any Ctrl-Z, where Fill ends the text.
     std::string_view View() const;
     // More bytes in view: a wider view, or the next chunk; false at the end.
     bool More();

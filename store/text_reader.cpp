@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 #include "file_numbers.h"
 
@@ -20,10 +21,48 @@ std::size_t BeforeCtrlZ(const char* data, std::size_t size)
     return z ? static_cast<std::size_t>(z - data) : size;
 }
 
+// A line's token and where the next line starts, as ReadToken and then
+// ReadLine find them, when the bytes at hand hold all of it: the blanks in
+// front, the token short of `maxLength`, its line's CR and the byte after
+// it. None otherwise, and the reader takes the way that refills.
+struct LineToken {
+    std::string_view token;
+    std::size_t next = 0;
+};
+
+std::optional<LineToken> LineTokenAtHand(const char* data, std::size_t size, std::size_t at, std::size_t maxLength)
+{
+    const char* p = data + at;
+    const char* const end = data + size;
+    while (p < end && IsBlank(*p))
+        ++p;
+    const char* const start = p;
+    const char* const limit = start + std::min(maxLength, static_cast<std::size_t>(end - start));
+    while (p < limit && !IsBlank(*p))
+        ++p;
+    if (p == limit)
+        return std::nullopt;
+    const auto* cr = static_cast<const char*>(std::memchr(p, '\r', static_cast<std::size_t>(end - p)));
+    if (!cr || cr + 1 == end)
+        return std::nullopt;
+    std::size_t next = static_cast<std::size_t>(cr + 1 - data);
+    if (data[next] == '\n')
+        ++next;
+    return LineToken{{start, static_cast<std::size_t>(p - start)}, next};
+}
+
 }  // namespace
 
 TextReader::TextReader(std::string_view bytes) : data_(bytes.data()), size_(BeforeCtrlZ(bytes.data(), bytes.size()))
 {
+}
+
+TextReader TextReader::OfTextBeforeCtrlZ(std::string_view text)
+{
+    TextReader reader;
+    reader.data_ = text.data();
+    reader.size_ = text.size();
+    return reader;
 }
 
 TextReader TextReader::OpenFile(const std::string& fileName)
@@ -164,6 +203,10 @@ std::string_view TextReader::ReadToken(std::size_t maxLength)
 
 double TextReader::ReadRealLine()
 {
+    if (const std::optional<LineToken> line = LineTokenAtHand(data_, size_, at_, kRealLength)) {
+        at_ = line->next;
+        return RealFromToken(line->token);
+    }
     const double value = RealFromToken(ReadToken(kRealLength));
     ReadLine(0);
     return value;
@@ -171,6 +214,10 @@ double TextReader::ReadRealLine()
 
 long long TextReader::ReadIntegerLine()
 {
+    if (const std::optional<LineToken> line = LineTokenAtHand(data_, size_, at_, kIntegerLength)) {
+        at_ = line->next;
+        return IntegerFromToken(line->token);
+    }
     const long long value = IntegerFromToken(ReadToken(kIntegerLength));
     ReadLine(0);
     return value;

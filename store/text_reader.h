@@ -20,6 +20,8 @@
 class TextReader {
 public:
     explicit TextReader(std::string_view bytes);
+    // Bytes known to end before any Ctrl-Z, read without a search for one.
+    static TextReader OfTextBeforeCtrlZ(std::string_view text);
     // Streams the named file; a file that cannot be opened reads as empty.
     static TextReader OpenFile(const std::string& fileName);
 

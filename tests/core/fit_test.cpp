@@ -41,6 +41,12 @@ TEST(FitLine, ThreePointWorkedExample)
     EXPECT_DOUBLE_EQ(s.SumX, 6);
     EXPECT_DOUBLE_EQ(s.SumXX, 14);
     EXPECT_NEAR(s.Deviations[2], 0.0513, 1e-4);
+
+    CalibrationState again = StateWithPoints({{1, 2}, {2, 4.1}, {3, 5.9}}, 0.03);
+    const LineOutcome equationOnly = FitLine(again, ".", FitShows::EquationOnly);
+    EXPECT_EQ(equationOnly.equation, f.equation);
+    EXPECT_TRUE(equationOnly.deviationTexts.empty() && equationOnly.points.empty());
+    EXPECT_EQ(again.Deviations[2], s.Deviations[2]) << "the deviations are stored all the same";
 }
 
 TEST(FitLine, CommaSeparatorInEquationAndDeviations)

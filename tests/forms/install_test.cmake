@@ -8,7 +8,8 @@ if(NOT status EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${status}")
 endif()
 
-foreach(file bin/tolvazen libexec/tolvazen/tolvazen bin/tolvazen-report bin/tolvazen-history share/applications/tolvazen.desktop
+foreach(file bin/tolvazen libexec/tolvazen/tolvazen bin/tolvazen-report libexec/tolvazen/tolvazen-report-pdf
+             bin/tolvazen-history share/applications/tolvazen.desktop
              share/icons/hicolor/32x32/apps/tolvazen.xpm share/pixmaps/tolvazen.xpm
              share/metainfo/org.tolvazen.Tolvazen.metainfo.xml
              share/man/man1/tolvazen.1.gz share/man/man1/tolvazen-report.1.gz
@@ -17,6 +18,15 @@ foreach(file bin/tolvazen libexec/tolvazen/tolvazen bin/tolvazen-report bin/tolv
     message(FATAL_ERROR "not installed: ${file}")
   endif()
 endforeach()
+
+# The installed tolvazen-report finds the program it hands the printed pages
+# to.
+file(WRITE "${PREFIX}/empty.dat" "")
+execute_process(COMMAND ${PREFIX}/bin/tolvazen-report -f pdf -o ${PREFIX}/empty.pdf ${PREFIX}/empty.dat
+                RESULT_VARIABLE status ERROR_VARIABLE err)
+if(NOT status EQUAL 0 OR NOT EXISTS "${PREFIX}/empty.pdf")
+  message(FATAL_ERROR "the installed tolvazen-report writes no pages: ${err}")
+endif()
 
 # The installed command names the data folder it would use.
 execute_process(COMMAND env -u XDG_CONFIG_HOME HOME=${PREFIX}/home ${PREFIX}/bin/tolvazen --help

@@ -16,7 +16,8 @@ if(NOT count EQUAL 1)
 endif()
 
 execute_process(COMMAND dpkg-deb --contents ${packages} OUTPUT_VARIABLE contents)
-foreach(file ./usr/bin/tolvazen ./usr/libexec/tolvazen/tolvazen ./usr/bin/tolvazen-report ./usr/bin/tolvazen-history
+foreach(file ./usr/bin/tolvazen ./usr/libexec/tolvazen/tolvazen ./usr/bin/tolvazen-report
+             ./usr/libexec/tolvazen/tolvazen-report-pdf ./usr/bin/tolvazen-history
              ./usr/share/applications/tolvazen.desktop
              ./usr/share/pixmaps/tolvazen.xpm ./usr/share/metainfo/org.tolvazen.Tolvazen.metainfo.xml
              ./usr/share/man/man1/tolvazen.1.gz ./usr/share/man/man1/tolvazen-report.1.gz

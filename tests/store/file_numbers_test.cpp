@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <cstring>
+#include <random>
+#include <string>
 #include <limits>
 
 #include "store/file_numbers.h"
@@ -22,6 +26,31 @@ TEST(FileNumbers, RealTokensThatDoNotConvertReadAsZero)
     for (const char* bad : {"", "0,05", ".", "-", "1e", "1e+", "1.2.3", "abc", "--1", "1-", "inf", "nan",
                             "0x10", "1e999", "-1e999", "12abc", "+-1", "-+1", "infinity", "+nan", "5e", "5e1.5"})
         EXPECT_EQ(RealFromToken(bad), 0) << bad;
+}
+
+// Plain decimals of every length around the 15 digits that are read
+// without the library, with and without a sign and a point anywhere, read
+// to the very double the library reads.
+TEST(FileNumbers, PlainDecimalsReadAsTheLibraryReadsThem)
+{
+    std::mt19937_64 random(19);
+    for (int i = 0; i < 100000; ++i) {
+        std::string token = random() % 2 ? "-" : "";
+        const auto digits = static_cast<std::size_t>(1 + random() % 18);
+        std::string number;
+        for (std::size_t d = 0; d < digits; ++d)
+            number += static_cast<char>('0' + random() % 10);
+        const std::size_t point = random() % (digits + 2);
+        if (point <= digits)
+            number.insert(point, ".");
+        token += number;
+        double expected = 0;
+        std::from_chars(number.data(), number.data() + number.size(), expected);
+        if (token.front() == '-')
+            expected = -expected;
+        const double got = RealFromToken(token);
+        ASSERT_EQ(std::memcmp(&got, &expected, sizeof got), 0) << token;
+    }
 }
 
 TEST(FileNumbers, IntegerTokens)

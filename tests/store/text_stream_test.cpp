@@ -118,6 +118,33 @@ TEST(TextStream, TheFileReadsAsTheSameBytesInMemory)
     }
 }
 
+// Numbers read a line at a time, each with where it leaves the reader.
+std::vector<std::pair<double, std::uint64_t>> Numbers(TextReader& reader)
+{
+    std::vector<std::pair<double, std::uint64_t>> numbers;
+    for (int i = 0; !reader.AtEnd(); ++i) {
+        const double value = i % 3 == 2 ? static_cast<double>(reader.ReadIntegerLine()) : reader.ReadRealLine();
+        numbers.emplace_back(value, reader.Position());
+    }
+    return numbers;
+}
+
+TEST(TextStream, NumbersReadFromTheFileAsFromMemory)
+{
+    TempDir dir;
+    // Short tokens among blanks and line ends, then long ones cut at their
+    // length limit, across the buffer boundaries.
+    unsigned seed = 0;
+    for (const std::string alphabet : {"0123456789.-e  \r\r\n\n\t", "0123456789012345678901234567890123456789.\r"})
+        for (int k = 0; k < 3; ++k) {
+            ++seed;
+            const std::string bytes = RandomBytes(seed, 3 * kBuffer + seed, alphabet);
+            TextReader memory(bytes);
+            TextReader file = TextReader::OpenFile(dir.Write("f.dat", bytes));
+            EXPECT_EQ(Numbers(memory), Numbers(file)) << seed;
+        }
+}
+
 TEST(TextStream, TheMarkerSearchFindsWhatTheLinesShow)
 {
     TempDir dir;
