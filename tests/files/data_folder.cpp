@@ -38,6 +38,12 @@ std::string ExampleRecord()
                        {"0.3", "0.75"});
 }
 
+std::string NumberedRecord(int k)
+{
+    return RecordBytes("0.0" + std::to_string(k) + "000000",
+                       {{"1.00000000", "2.00000000"}, {"2.00000000", std::to_string(3 + k) + ".00000000"}}, {"5"});
+}
+
 void DataFolderTest::SetUp()
 {
     ASSERT_TRUE(folder_.isValid());

@@ -17,6 +17,10 @@ std::string RecordBytes(const std::string& tolerance, const std::vector<std::pai
 // 0.3 and 0.75.
 std::string ExampleRecord();
 
+// Record k (1 to 9) of a file of small records, each told apart by its
+// tolerance 0.0k: the points (1; 2) and (2; 3 + k), the reading 5.
+std::string NumberedRecord(int k);
+
 // The main window started in a folder of its own, which is the current
 // directory while the test runs; the test writes the settings and data
 // files before it starts the window.

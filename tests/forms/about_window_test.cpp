@@ -1,4 +1,4 @@
-#include "tests/forms/window_checks.h"
+#include "window_checks.h"
 
 #include "ui/Unit2.h"
 #include "ui/app_icon.h"

@@ -1,4 +1,4 @@
-#include "tests/forms/window_checks.h"
+#include "window_checks.h"
 
 #include "ui/Unit3.h"
 

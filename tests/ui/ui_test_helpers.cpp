@@ -112,13 +112,3 @@ QString EquationCaption(const QString& equation)
 {
     return QStringLiteral("Уравнение прямой:\n\r") + equation;
 }
-
-int main(int argc, char** argv)
-{
-    // The window tests run headless, also when ctest lists them.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -28,10 +28,6 @@ TEST(RecordDate, OtherLocalesWriteTheirOwnRendering)
     EXPECT_EQ(DateIn("de_DE", 1999, 12, 31), "31.12.1999");
 }
 
-}  // namespace
-
-namespace {
-
 using SystemLocaleDateTest = DataFolderTest;
 
 // A record saved in the window carries today's date in the user's locale

@@ -13,11 +13,6 @@ namespace {
 
 class HistoryWindowTest : public DataFolderTest {
 protected:
-    static std::string Record(int k)
-    {
-        return RecordBytes("0.0" + std::to_string(k) + "000000",
-                           {{"1.00000000", "2.00000000"}, {"2.00000000", std::to_string(3 + k) + ".00000000"}}, {"5"});
-    }
     void PressPoint(int index)
     {
         const QPoint at = form->Chart1->ValuePosition(form->Chart1->Series1, index);
@@ -40,7 +35,7 @@ protected:
 
 TEST_F(HistoryWindowTest, SaveDeleteAndEditorSaveAreKeptAndTheDeletedRecordComesBack)
 {
-    Start(Record(1) + Record(2));
+    Start(NumberedRecord(1) + NumberedRecord(2));
     EnterFourPointExample();
     PressPoint(1);
     PressPoint(2);
@@ -59,7 +54,7 @@ TEST_F(HistoryWindowTest, SaveDeleteAndEditorSaveAreKeptAndTheDeletedRecordComes
     PressDelete();
     ASSERT_EQ(Events().size(), 2u);
     const std::string deleted = TextFileBytes(Events()[1].value(history_field::Text).toString());
-    EXPECT_EQ(deleted, Record(2).substr(2) + "\r\n") << "its lines up to the next marker";
+    EXPECT_EQ(deleted, NumberedRecord(2).substr(2) + "\r\n") << "its lines up to the next marker";
 
     OpenEditor();
     TypeInEditor(QStringLiteral("7"));
@@ -80,7 +75,7 @@ TEST_F(HistoryWindowTest, SaveDeleteAndEditorSaveAreKeptAndTheDeletedRecordComes
 
 TEST_F(HistoryWindowTest, AHistoryThatCannotBeWrittenRefusesTheDeleteAndADamagedOneIsGoneOn)
 {
-    Start(Record(1) + Record(2));
+    Start(NumberedRecord(1) + NumberedRecord(2));
     ASSERT_TRUE(QDir().mkdir(Path(QStringLiteral("lab.dat.history"))));  // no file can be written there
     ClickRecord(1);
     {
@@ -90,7 +85,7 @@ TEST_F(HistoryWindowTest, AHistoryThatCannotBeWrittenRefusesTheDeleteAndADamaged
         EXPECT_EQ(closer.Boxes()[0].caption, QStringLiteral("Error"));
         EXPECT_TRUE(closer.Boxes()[0].text.startsWith(QStringLiteral("Запись не удалена"))) << closer.Boxes()[0].text.toStdString();
     }
-    EXPECT_EQ(Read(QStringLiteral("lab.dat")), Record(1) + Record(2));
+    EXPECT_EQ(Read(QStringLiteral("lab.dat")), NumberedRecord(1) + NumberedRecord(2));
     EXPECT_EQ(form->StringGrid2->RowCount(), 3);
 
     QDir(Path(QStringLiteral("lab.dat.history"))).removeRecursively();
@@ -100,7 +95,7 @@ TEST_F(HistoryWindowTest, AHistoryThatCannotBeWrittenRefusesTheDeleteAndADamaged
         PressDelete();
         EXPECT_TRUE(closer.Boxes().empty());
     }
-    EXPECT_EQ(Read(QStringLiteral("lab.dat")), Record(2));
+    EXPECT_EQ(Read(QStringLiteral("lab.dat")), NumberedRecord(2));
     EXPECT_TRUE(Events().back().contains(history_field::Break));
     EXPECT_EQ(History(QStringLiteral("verify")).status, 1);
 }

@@ -28,9 +28,7 @@ const std::string& ManyRecords()
 
 QString Tolerance(int k) { return QString::number(k / 100000.0, 'g', 15); }
 
-class ManyRecordsTest : public DataFolderTest {
-protected:
-};
+using ManyRecordsTest = DataFolderTest;
 
 TEST_F(ManyRecordsTest, EveryRecordIsListed)
 {

@@ -7,16 +7,11 @@ namespace {
 
 class RecordDeleteTest : public DataFolderTest {
 protected:
-    static std::string Record(int k)
-    {
-        return RecordBytes("0.0" + std::to_string(k) + "000000",
-                           {{"1.00000000", "2.00000000"}, {"2.00000000", std::to_string(3 + k) + ".00000000"}}, {"5"});
-    }
     void StartWith(int records, const std::string& preamble = {})
     {
         std::string bytes = preamble;
         for (int k = 1; k <= records; ++k)
-            bytes += Record(k);
+            bytes += NumberedRecord(k);
         Start(bytes);
     }
 };
@@ -29,7 +24,7 @@ TEST_F(RecordDeleteTest, TheMiddleOfThree)
     PressDelete();
     EXPECT_EQ(form->StringGrid2->RowCount(), 3);
     EXPECT_EQ(form->Edit2->text(), QStringLiteral("0.03")) << "the former record 3, now record 2, is loaded";
-    EXPECT_EQ(Read(QStringLiteral("lab.dat")), Record(1) + Record(3));
+    EXPECT_EQ(Read(QStringLiteral("lab.dat")), NumberedRecord(1) + NumberedRecord(3));
 }
 
 TEST_F(RecordDeleteTest, TheLastOfThreeThenTheNewLast)
@@ -45,7 +40,8 @@ TEST_F(RecordDeleteTest, TheLastOfThreeThenTheNewLast)
     PressDelete();
     EXPECT_EQ(form->StringGrid2->RowCount(), 2);
     EXPECT_EQ(form->Edit2->text(), QStringLiteral("0.01"));
-    EXPECT_EQ(Read(QStringLiteral("lab.dat")), Record(1) + "\r\n") << "the separator in front of the deleted marker stays";
+    EXPECT_EQ(Read(QStringLiteral("lab.dat")), NumberedRecord(1) + "\r\n")
+        << "the separator in front of the deleted marker stays";
 }
 
 TEST_F(RecordDeleteTest, TheOnlyRecord)
@@ -69,7 +65,8 @@ TEST_F(RecordDeleteTest, BeforeAnyLoadOnlyThePreambleGoes)
     StartWith(2, Cp("заметки\r\n"));
     ModalBoxCloser closer;  // the start-up points are recalculated: two on one vertical
     PressDelete();
-    EXPECT_EQ(Read(QStringLiteral("lab.dat")), Record(1).substr(2) + Record(2)) << "up to the first marker";
+    EXPECT_EQ(Read(QStringLiteral("lab.dat")), NumberedRecord(1).substr(2) + NumberedRecord(2))
+        << "up to the first marker";
     EXPECT_EQ(form->StringGrid2->RowCount(), 3);
     EXPECT_EQ(form->State.SelectedRecord, 0);
     EXPECT_EQ(form->Edit2->text(), QStringLiteral("0")) << "nothing new is loaded";
@@ -84,7 +81,7 @@ TEST_F(RecordDeleteTest, AFailedDeleteSaysSoAndListsTheFileAgain)
     // A long last record: the history's event fits below the limit, the
     // rewritten file does not.
     const std::string fourth = RecordBytes("0.04000000", {{"1.00000000", "2.00000000"}}, {std::string(3000, '7')});
-    Write(QStringLiteral("lab.dat"), Record(1) + Record(2) + Record(3) + fourth);
+    Write(QStringLiteral("lab.dat"), NumberedRecord(1) + NumberedRecord(2) + NumberedRecord(3) + fourth);
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit old {};
     ::getrlimit(RLIMIT_FSIZE, &old);
@@ -101,7 +98,7 @@ TEST_F(RecordDeleteTest, AFailedDeleteSaysSoAndListsTheFileAgain)
                                  "не изменен."));
     }
     EXPECT_EQ(form->StringGrid2->RowCount(), 5) << "the record another program added is listed";
-    EXPECT_EQ(Read(QStringLiteral("lab.dat")), Record(1) + Record(2) + Record(3) + fourth);
+    EXPECT_EQ(Read(QStringLiteral("lab.dat")), NumberedRecord(1) + NumberedRecord(2) + NumberedRecord(3) + fourth);
 }
 
 }  // namespace
