@@ -329,6 +329,7 @@ DataFileLock::DataFileLock(const std::string& dataFileName, std::chrono::millise
     const std::string text = HolderText(me);
     int refusals = 0;
     UnfinishedWatch unfinished;
+    const bool share = OnShare(lockFile);
     for (;;) {
         UniqueFd fd(::open(lockFile.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
                            haveData ? data.st_mode & kPermissionBits : kPermissionBits));
@@ -340,7 +341,6 @@ DataFileLock::DataFileLock(const std::string& dataFileName, std::chrono::millise
             // and the lock file is closed: GVfs sends a file's bytes when it is
             // closed, and an SMB server does not remove a file that another
             // workstation has open.
-            const bool share = OnShare(lockFile);
             if (!WriteAllAt(fd.Get(), text, 0) ||
                 (share && !(SyncOrCannot(fd.Get()) && ::close(fd.Release()) == 0))) {
                 // The lock file is this program's: it was made new. GVfs
@@ -385,9 +385,9 @@ DataFileLock::DataFileLock(const std::string& dataFileName, std::chrono::millise
         // A share that still had the name as free in its cache reports the
         // lock file of another workstation as some other failure, and GVfs
         // one that is being removed.
-        const bool refused = errno != EEXIST && (!OnShare(lockFile) || NoRoom(errno));
+        const bool refused = errno != EEXIST && (!share || NoRoom(errno));
         const std::optional<SeenLock> seen = Look(lockFile);
-        const bool watched = unfinished.LongEnough(seen) || !OnShare(lockFile);
+        const bool watched = unfinished.LongEnough(seen) || !share;
         if (!seen) {
             if (refused && ++refusals == kRefusalsBeforeNoLockFile)
                 break;
