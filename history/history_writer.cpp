@@ -117,12 +117,6 @@ void HistoryWriter::Write(const std::string& dataFileName, QJsonObject event, bo
                               Sha256Hex(eventLine)};
 }
 
-std::string HistoryWriter::FileSha256(const std::string& dataFileName)
-{
-    const std::optional<std::string> bytes = ReadWholeFile(dataFileName);
-    return bytes ? Sha256Hex(*bytes) : std::string();
-}
-
 bool HistoryWriter::SeenAsIs(const std::string& dataFileName, std::string_view bytes) const
 {
     return Seen(dataFileName, IdentityOf(dataFileName)) && seen_->hash.Size() == bytes.size();

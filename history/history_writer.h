@@ -38,9 +38,6 @@ public:
     // HistoryNotWritten.
     void Write(const std::string& dataFileName, QJsonObject event, bool flush = true);
 
-    // The SHA-256 of a data file as it is now; empty when it cannot be read.
-    static std::string FileSha256(const std::string& dataFileName);
-
 private:
     struct FileIdentity {
         dev_t device = 0;
