@@ -19,7 +19,6 @@ QPlainTextEdit* AddInfoTextField(QDialog* form, const QFont& font, const QString
     field->setReadOnly(true);
     field->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     field->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    field->setFont(font);
 
     QPalette palette = field->palette();
     palette.setColor(QPalette::Base, clSilver);
@@ -36,6 +35,9 @@ QPlainTextEdit* AddInfoTextField(QDialog* form, const QFont& font, const QString
     }
     field->setPalette(palette);
     field->setPlainText(text);
+    // The font comes after the text: a font given to the empty field lays it
+    // out at once, loading the font long before the window is first shown.
+    field->setFont(font);
 
     auto* layout = new QVBoxLayout(form);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -24,6 +24,15 @@ constexpr int GridLine = 1;
 constexpr int TextIndent = 2;
 constexpr char Opened[] = "tolvazenOpened";
 
+// The fixed row or column of a grid. Its height (or width) is set, not taken
+// from its texts, so no size is measured from them: that measure would use a
+// bold font the grid never draws in.
+class FixedHeader : public QHeaderView {
+public:
+    using QHeaderView::QHeaderView;
+    QSize sizeHint() const override { return minimumSize(); }
+};
+
 }  // namespace
 
 // The in-place editor of a cell: a frameless line edit whose every change is
@@ -86,6 +95,8 @@ TStringGrid::TStringGrid(const Options& options, QWidget* parent)
       col_(options.fixedCols),
       row_(1)
 {
+    setHorizontalHeader(new FixedHeader(Qt::Horizontal, this));
+    setVerticalHeader(new FixedHeader(Qt::Vertical, this));
     setModel(cells_);
     setItemDelegate(new CellDelegate(this));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
