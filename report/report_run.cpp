@@ -128,8 +128,10 @@ int RunReport(const ReportOptions& options, PdfWriting pdf)
             return Fail("cannot write " + *options.output);
         return outcome(failure, *options.output);
     }
+    // The writers hand over blocks of their own, which a buffer of the
+    // device would only copy once more.
     QFile out;
-    if (!out.open(stdout, QIODevice::WriteOnly))
+    if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered))
         return Fail("cannot write the standard output");
     const WriteFailure failure = WriteReport(options, chosen, total, out, pdf);
     if (failure == WriteFailure::None && !out.flush())
