@@ -159,10 +159,10 @@ void RecordAnalyser::Analyse(const StoredRecord& record, RecordReport& report)
     for (std::size_t i = 0; i < fit.points.size(); ++i)
         report.points.push_back(
             {fit.points[i].x, fit.points[i].y, std::move(fit.deviationTexts[i]), fit.points[i].colour == clLime});
-    const std::vector<CalibrationPoint> inFit = PointsInFit(s);
-    report.statistics = ComputeCalibrationStatistics(inFit, s.SlopeA, s.InterceptB, settings_.alpha);
+    PointsInFit(s, inFit_);
+    report.statistics = ComputeCalibrationStatistics(inFit_, s.SlopeA, s.InterceptB, settings_.alpha);
     if (WantsCurve(settings_.model, report.statistics))
-        report.quadratic = FitQuadraticCalibration(inFit, settings_.alpha);
+        report.quadratic = FitQuadraticCalibration(inFit_, settings_.alpha);
     report.readings.resize(record.readings.size());
     for (std::size_t i = 0; i < record.readings.size(); ++i) {
         ReadingReport& reading = report.readings[i];
