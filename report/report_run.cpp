@@ -24,9 +24,8 @@ int Fail(const std::string& message)
 std::optional<int> CountRecords(const std::string& fileName)
 {
     RecordStream stream(fileName);
-    StoredRecord record;
     int count = 0;
-    while (stream.Next(record))
+    while (stream.Skip())
         ++count;
     if (!stream.IsOpen() || stream.Failed())
         return std::nullopt;

@@ -105,25 +105,45 @@ bool RecordStream::FindMarker()
     }
 }
 
-bool RecordStream::ParseAtMarker(StoredRecord& record)
+void RecordStream::PassMarkerLine()
 {
     for (;;) {
         auto reader = TextReader::OfTextBeforeCtrlZ(View());
         reader.ReadLine(0);
-        const std::size_t afterMarker = reader.Position();
+        if (!reader.AtEnd() || !More()) {
+            scan_ += reader.Position();
+            window_ = kWindow;
+            return;
+        }
+    }
+}
+
+void RecordStream::ReadBody(StoredRecord& record)
+{
+    for (;;) {
+        auto reader = TextReader::OfTextBeforeCtrlZ(View());
         ReadRecordBody(reader, record);
         if (!reader.AtEnd() || !More()) {
-            scan_ += afterMarker;
             window_ = kWindow;
-            return true;
+            return;
         }
     }
 }
 
 bool RecordStream::Next(StoredRecord& record)
 {
-    if (!IsOpen() || failed_ || !FindMarker() || !ParseAtMarker(record))
+    if (!Skip())
         return false;
-    record.number = ++count_;
+    ReadBody(record);
+    record.number = count_;
+    return !failed_;
+}
+
+bool RecordStream::Skip()
+{
+    if (!IsOpen() || failed_ || !FindMarker())
+        return false;
+    PassMarkerLine();
+    ++count_;
     return !failed_;
 }

@@ -25,6 +25,9 @@ public:
     bool Failed() const { return failed_; }
     // The next record; false at the end of the records.
     bool Next(StoredRecord& record);
+    // Passes the next record without reading what it holds, numbered as
+    // Next numbers it; false at the end of the records.
+    bool Skip();
 
 private:
     // The bytes a reader looks at: at most window_ of them from scan_, so
@@ -36,7 +39,12 @@ private:
     bool AtEndOfText() const;
     bool Fill();
     bool FindMarker();
-    bool ParseAtMarker(StoredRecord& record);
+    // From the marker's '#': passes its line, where the search for the next
+    // marker goes on.
+    void PassMarkerLine();
+    // Reads the body after the marker line, in view from scan_ on, and
+    // leaves scan_ where it is.
+    void ReadBody(StoredRecord& record);
 
     std::ifstream file_;
     std::string buffer_;

@@ -86,6 +86,11 @@ std::vector<StoredRecord> StreamAll(const std::string& fileName)
     while (stream.Next(record))
         records.push_back(record);
     EXPECT_FALSE(stream.Failed());
+    RecordStream skipped(fileName);
+    std::size_t count = 0;
+    while (skipped.Skip())
+        ++count;
+    EXPECT_EQ(count, records.size()) << "records passed without reading them";
     return records;
 }
 
