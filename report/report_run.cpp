@@ -66,13 +66,21 @@ WriteFailure WriteRecords(const ReportOptions& options, const std::vector<bool>&
     RecordStream stream(options.dataFile);
     if (!stream.IsOpen())
         return WriteFailure::Reading;
+    // Records not asked for are passed without being read.
+    const auto wanted = [&chosen](std::size_t number) {
+        return chosen.empty() || (number < chosen.size() && chosen[number]);
+    };
     StoredRecord record;
     RecordReport report;
     long long done = 0;
-    while (stream.Next(record)) {
-        const auto number = static_cast<std::size_t>(record.number);
-        if (!chosen.empty() && (number >= chosen.size() || !chosen[number]))
+    for (;;) {
+        if (!wanted(static_cast<std::size_t>(stream.Passed()) + 1)) {
+            if (!stream.Skip())
+                break;
             continue;
+        }
+        if (!stream.Next(record))
+            break;
         analyser.Analyse(record, report);
         report.savedBy = saved.Find(record);
         writer.Write(report);

@@ -28,6 +28,8 @@ public:
     // Passes the next record without reading what it holds, numbered as
     // Next numbers it; false at the end of the records.
     bool Skip();
+    // The records passed or read so far: the number of the last one.
+    int Passed() const { return count_; }
 
 private:
     // The bytes a reader looks at: at most window_ of them from scan_, so
