@@ -7,6 +7,10 @@
 
 #include "record_format.h"
 
+// The bytes a RecordStream reads at a time: few enough that they are still
+// in the processor's cache when the records in them are read.
+constexpr std::size_t kRecordStreamChunk = std::size_t{1} << 16;
+
 // One record of a data file as it is stored, with its number.
 struct StoredRecord : RecordBody {
     int number = 0;
