@@ -90,7 +90,8 @@ TEST(TextReader, ATokenEndsAtItsFirstBlankWhereverItLies)
             const std::string line = token + blank + "9 \xcf\r\n";
             TextReader r(line);
             EXPECT_DOUBLE_EQ(r.ReadRealLine(), std::stod(token)) << digits << " " << int(blank);
-            TextReader glued(token + "\xcf" + blank + "\r\n");
+            const std::string gluedLine = token + "\xcf" + blank + "\r\n";
+            TextReader glued(gluedLine);
             EXPECT_EQ(glued.ReadRealLine(), 0) << digits;
         }
 }
