@@ -62,7 +62,7 @@ ChildRun Run(std::vector<std::string> command)
 // The peak resident memory of one run of the command, in megabytes.
 double PeakMegabytes(const std::vector<std::string>& command)
 {
-    const std::string peakFile = (std::filesystem::temp_directory_path() / "tolvazen_bench_report.peak").string();
+    const std::string peakFile = BenchTempFile("tolvazen_bench_report.peak");
     std::vector<std::string> timed{"/usr/bin/time", "-f", "%M", "-o", peakFile};
     timed.insert(timed.end(), command.begin(), command.end());
     Run(timed);
