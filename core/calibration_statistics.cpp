@@ -67,12 +67,18 @@ std::optional<double> LineT(int n, double alpha, bool twoSided)
 std::vector<CalibrationPoint> PointsInFit(const CalibrationState& s)
 {
     std::vector<CalibrationPoint> points;
+    PointsInFit(s, points);
+    return points;
+}
+
+void PointsInFit(const CalibrationState& s, std::vector<CalibrationPoint>& points)
+{
+    points.clear();
     const int last = std::min<int>(s.PointCount, PointArray<double>::Size);
     points.reserve(static_cast<std::size_t>(std::max(last, 0)));
     for (int i = 1; i <= last; ++i)
         if (s.PointExcluded[i] != 'y')
             points.push_back({s.PercentValues[i], s.MeasuredValues[i]});
-    return points;
 }
 
 CalibrationStatistics ComputeCalibrationStatistics(const std::vector<CalibrationPoint>& points, double slope,

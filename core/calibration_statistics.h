@@ -18,6 +18,8 @@ struct CalibrationPoint {
 // The points the current line was fitted to, in the order of the fit: points
 // 1..PointCount of the state that are not switched out of the fit.
 std::vector<CalibrationPoint> PointsInFit(const CalibrationState& s);
+// The same into `points`, whose memory is used again.
+void PointsInFit(const CalibrationState& s, std::vector<CalibrationPoint>& points);
 
 // Mandel's linearity test: the second-order fit against the line, F test at
 // 99 %.

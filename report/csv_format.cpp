@@ -65,7 +65,7 @@ private:
     }
     void Flush()
     {
-        out_.append(buffer_, at_);
+        out_.append(buffer_, static_cast<std::size_t>(at_ - buffer_));
         at_ = buffer_;
     }
 

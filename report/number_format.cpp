@@ -23,6 +23,11 @@ __extension__ typedef unsigned __int128 Wide;
 constexpr double kLeastFixed = 1e-4;
 constexpr double kBeyondFixed = 1e15;
 constexpr std::uint64_t kLeast17Digits = 10000000000000000;
+// The digits are copied in blocks of this size, more than come before or
+// after the point; a text takes up to a block more than its length.
+constexpr std::size_t kBlock = kExactDigits;
+constexpr std::size_t kMostWholeDigits = 15;  // below kBeyondFixed
+static_assert(kExactNumberRoom >= 1 + kMostWholeDigits + 1 + kBlock, "sign, whole digits, point and a block");
 
 constexpr int kMostPowerOfTen = 21;
 
@@ -128,8 +133,9 @@ int WithoutTrailingZeros(std::uint64_t middle, std::uint64_t last)
 char* WriteFixedDigits(char* at, double value)
 {
     const auto [digits, exponent] = SeventeenDigits(std::fabs(value));
-    // The first digit, then eight and eight.
-    char text[kExactDigits];
+    // The first digit, then eight and eight; the rest of the text is room
+    // for the blocks of fixed size the digits are copied in.
+    char text[kMostWholeDigits + kBlock] = {};
     constexpr std::uint64_t kLastEight = 100000000;
     const auto first = static_cast<std::uint32_t>(digits / kLastEight);
     const std::uint64_t middle = EightDigits(first % kLastEight);
@@ -139,18 +145,23 @@ char* WriteFixedDigits(char* at, double value)
     std::memcpy(text + 9, &last, sizeof last);
     const int wholeDigits = exponent >= 0 ? exponent + 1 : 0;
     const int end = std::max(WithoutTrailingZeros(middle, last), wholeDigits);
-    // Sign, "0." and the zeros after it, the digits with their point.
+    // Sign, "0." and the zeros after it, the digits with their point, each
+    // part copied as a block of fixed size and passed by its length.
     if (value < 0)
         *at++ = '-';
     if (exponent < 0) {
-        *at++ = '0';
-        *at++ = '.';
-        at = std::fill_n(at, -exponent - 1, '0');
+        std::memcpy(at, "0.000", 5);
+        at += 1 - exponent;
+        std::memcpy(at, text, kBlock);
+        return at + end;
     }
-    at = std::copy(text, text + wholeDigits, at);
-    if (exponent >= 0 && end > wholeDigits)
-        *at++ = '.';
-    return std::copy(text + wholeDigits, text + end, at);
+    std::memcpy(at, text, kBlock);
+    at += wholeDigits;
+    if (end == wholeDigits)
+        return at;
+    *at++ = '.';
+    std::memcpy(at, text + wholeDigits, kBlock);
+    return at + end - wholeDigits;
 }
 
 }  // namespace

@@ -64,11 +64,13 @@ std::optional<double> ReadingValue(const std::string& text)
     }
 }
 
-// The list's field without the blanks that align it.
-std::string Trimmed(const std::string& field)
+// The list's field without the blanks that align it; a blank is the same
+// byte in both codes, and no part of a UTF-8 character.
+std::string_view Trimmed(std::string_view field)
 {
     const std::size_t first = field.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : field.substr(first, field.find_last_not_of(' ') + 1 - first);
+    return first == std::string_view::npos ? std::string_view()
+                                           : field.substr(first, field.find_last_not_of(' ') + 1 - first);
 }
 
 std::string_view EquationLine(std::string_view windowText)
@@ -129,8 +131,8 @@ RecordAnalyser::~RecordAnalyser() = default;
 void RecordAnalyser::Analyse(const StoredRecord& record, RecordReport& report)
 {
     report.number = record.number;
-    report.date = Trimmed(Cp1251ToUtf8(record.head.dateField));
-    report.time = Trimmed(Cp1251ToUtf8(record.head.timeField));
+    Cp1251ToUtf8(Trimmed(record.head.dateField), report.date);
+    Cp1251ToUtf8(Trimmed(record.head.timeField), report.time);
     report.tolerance = record.tolerance;
     report.equation.clear();
     report.lineLow = report.lineHigh = {};
@@ -157,14 +159,14 @@ void RecordAnalyser::Analyse(const StoredRecord& record, RecordReport& report)
     for (std::size_t i = 0; i < fit.points.size(); ++i)
         report.points.push_back(
             {fit.points[i].x, fit.points[i].y, std::move(fit.deviationTexts[i]), fit.points[i].colour == clLime});
-    const std::vector<CalibrationPoint> inFit = PointsInFit(s);
-    report.statistics = ComputeCalibrationStatistics(inFit, s.SlopeA, s.InterceptB, settings_.alpha);
+    PointsInFit(s, inFit_);
+    report.statistics = ComputeCalibrationStatistics(inFit_, s.SlopeA, s.InterceptB, settings_.alpha);
     if (WantsCurve(settings_.model, report.statistics))
-        report.quadratic = FitQuadraticCalibration(inFit, settings_.alpha);
+        report.quadratic = FitQuadraticCalibration(inFit_, settings_.alpha);
     report.readings.resize(record.readings.size());
     for (std::size_t i = 0; i < record.readings.size(); ++i) {
         ReadingReport& reading = report.readings[i];
-        reading.text = Cp1251ToUtf8(record.readings[i]);
+        Cp1251ToUtf8(record.readings[i], reading.text);
         reading.reading = ReadingValue(reading.text);
         reading.interval = {};
         reading.onCurve.reset();

@@ -79,4 +79,5 @@ private:
     ReportSettings settings_;
     FitShows shows_;
     std::unique_ptr<CalibrationState> state_;
+    std::vector<CalibrationPoint> inFit_;  // the points of the record at hand
 };

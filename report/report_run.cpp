@@ -24,9 +24,8 @@ int Fail(const std::string& message)
 std::optional<int> CountRecords(const std::string& fileName)
 {
     RecordStream stream(fileName);
-    StoredRecord record;
     int count = 0;
-    while (stream.Next(record))
+    while (stream.Skip())
         ++count;
     if (!stream.IsOpen() || stream.Failed())
         return std::nullopt;
@@ -67,13 +66,21 @@ WriteFailure WriteRecords(const ReportOptions& options, const std::vector<bool>&
     RecordStream stream(options.dataFile);
     if (!stream.IsOpen())
         return WriteFailure::Reading;
+    // Records not asked for are passed without being read.
+    const auto wanted = [&chosen](std::size_t number) {
+        return chosen.empty() || (number < chosen.size() && chosen[number]);
+    };
     StoredRecord record;
     RecordReport report;
     long long done = 0;
-    while (stream.Next(record)) {
-        const auto number = static_cast<std::size_t>(record.number);
-        if (!chosen.empty() && (number >= chosen.size() || !chosen[number]))
+    for (;;) {
+        if (!wanted(static_cast<std::size_t>(stream.Passed()) + 1)) {
+            if (!stream.Skip())
+                break;
             continue;
+        }
+        if (!stream.Next(record))
+            break;
         analyser.Analyse(record, report);
         report.savedBy = saved.Find(record);
         writer.Write(report);
@@ -128,8 +135,10 @@ int RunReport(const ReportOptions& options, PdfWriting pdf)
             return Fail("cannot write " + *options.output);
         return outcome(failure, *options.output);
     }
+    // The writers hand over blocks of their own, which a buffer of the
+    // device would only copy once more.
     QFile out;
-    if (!out.open(stdout, QIODevice::WriteOnly))
+    if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered))
         return Fail("cannot write the standard output");
     const WriteFailure failure = WriteReport(options, chosen, total, out, pdf);
     if (failure == WriteFailure::None && !out.flush())

@@ -95,16 +95,22 @@ Decoded DecodeUtf8(std::string_view text, std::size_t at)
 
 std::string Cp1251ToUtf8(std::string_view cp1251)
 {
+    std::string out;
+    Cp1251ToUtf8(cp1251, out);
+    return out;
+}
+
+void Cp1251ToUtf8(std::string_view cp1251, std::string& utf8)
+{
     // ASCII, as numbers and dates are, is the same in both.
     const auto firstHigh =
         std::find_if(cp1251.begin(), cp1251.end(), [](char byte) { return static_cast<unsigned char>(byte) >= 0x80; });
-    std::string out(cp1251.begin(), firstHigh);
+    utf8.assign(cp1251.data(), static_cast<std::size_t>(firstHigh - cp1251.begin()));
     if (firstHigh == cp1251.end())
-        return out;
-    out.reserve(cp1251.size() * 2);
+        return;
+    utf8.reserve(cp1251.size() * 2);
     for (auto byte = firstHigh; byte != cp1251.end(); ++byte)
-        AppendUtf8(out, CodePointOf(static_cast<unsigned char>(*byte)));
-    return out;
+        AppendUtf8(utf8, CodePointOf(static_cast<unsigned char>(*byte)));
 }
 
 bool IsUtf8(std::string_view text)

@@ -12,6 +12,8 @@
 
 // Every byte becomes one character.
 std::string Cp1251ToUtf8(std::string_view cp1251);
+// The same into `utf8`, whose memory is used again.
+void Cp1251ToUtf8(std::string_view cp1251, std::string& utf8);
 
 struct Cp1251Encoding {
     std::string bytes;

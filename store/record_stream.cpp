@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr std::size_t kChunk = 1 << 20;
 // The first view of a record; widened while the record goes on past it.
 constexpr std::size_t kWindow = 1024;
 constexpr char kCtrlZ = 26;
@@ -26,14 +25,14 @@ bool RecordStream::Fill()
     const std::size_t kept = size_ - scan_;
     std::memmove(buffer_.data(), buffer_.data() + scan_, kept);
     scan_ = 0;
-    if (buffer_.size() < kept + kChunk)
-        buffer_.resize(kept + kChunk);
-    file_.read(buffer_.data() + kept, static_cast<std::streamsize>(kChunk));
+    if (buffer_.size() < kept + kRecordStreamChunk)
+        buffer_.resize(kept + kRecordStreamChunk);
+    file_.read(buffer_.data() + kept, static_cast<std::streamsize>(kRecordStreamChunk));
     const auto got = static_cast<std::size_t>(file_.gcount());
     size_ = kept + got;
     if (file_.bad())
         failed_ = true;
-    if (got < kChunk)
+    if (got < kRecordStreamChunk)
         eof_ = true;
     if (const void* end = got ? std::memchr(buffer_.data() + kept, kCtrlZ, got) : nullptr) {
         size_ = static_cast<std::size_t>(static_cast<const char*>(end) - buffer_.data());
@@ -105,25 +104,45 @@ bool RecordStream::FindMarker()
     }
 }
 
-bool RecordStream::ParseAtMarker(StoredRecord& record)
+void RecordStream::PassMarkerLine()
 {
     for (;;) {
         auto reader = TextReader::OfTextBeforeCtrlZ(View());
         reader.ReadLine(0);
-        const std::size_t afterMarker = reader.Position();
+        if (!reader.AtEnd() || !More()) {
+            scan_ += reader.Position();
+            window_ = kWindow;
+            return;
+        }
+    }
+}
+
+void RecordStream::ReadBody(StoredRecord& record)
+{
+    for (;;) {
+        auto reader = TextReader::OfTextBeforeCtrlZ(View());
         ReadRecordBody(reader, record);
         if (!reader.AtEnd() || !More()) {
-            scan_ += afterMarker;
             window_ = kWindow;
-            return true;
+            return;
         }
     }
 }
 
 bool RecordStream::Next(StoredRecord& record)
 {
-    if (!IsOpen() || failed_ || !FindMarker() || !ParseAtMarker(record))
+    if (!Skip())
         return false;
-    record.number = ++count_;
+    ReadBody(record);
+    record.number = count_;
+    return !failed_;
+}
+
+bool RecordStream::Skip()
+{
+    if (!IsOpen() || failed_ || !FindMarker())
+        return false;
+    PassMarkerLine();
+    ++count_;
     return !failed_;
 }

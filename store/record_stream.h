@@ -7,6 +7,10 @@
 
 #include "record_format.h"
 
+// The bytes a RecordStream reads at a time: few enough that they are still
+// in the processor's cache when the records in them are read.
+constexpr std::size_t kRecordStreamChunk = std::size_t{1} << 16;
+
 // One record of a data file as it is stored, with its number.
 struct StoredRecord : RecordBody {
     int number = 0;
@@ -25,6 +29,11 @@ public:
     bool Failed() const { return failed_; }
     // The next record; false at the end of the records.
     bool Next(StoredRecord& record);
+    // Passes the next record without reading what it holds, numbered as
+    // Next numbers it; false at the end of the records.
+    bool Skip();
+    // The records passed or read so far: the number of the last one.
+    int Passed() const { return count_; }
 
 private:
     // The bytes a reader looks at: at most window_ of them from scan_, so
@@ -36,7 +45,12 @@ private:
     bool AtEndOfText() const;
     bool Fill();
     bool FindMarker();
-    bool ParseAtMarker(StoredRecord& record);
+    // From the marker's '#': passes its line, where the search for the next
+    // marker goes on.
+    void PassMarkerLine();
+    // Reads the body after the marker line, in view from scan_ on, and
+    // leaves scan_ where it is.
+    void ReadBody(StoredRecord& record);
 
     std::ifstream file_;
     std::string buffer_;

@@ -62,7 +62,7 @@ ChildRun Run(std::vector<std::string> command)
 // The peak resident memory of one run of the command, in megabytes.
 double PeakMegabytes(const std::vector<std::string>& command)
 {
-    const std::string peakFile = (std::filesystem::temp_directory_path() / "tolvazen_bench_report.peak").string();
+    const std::string peakFile = BenchTempFile("tolvazen_bench_report.peak");
     std::vector<std::string> timed{"/usr/bin/time", "-f", "%M", "-o", peakFile};
     timed.insert(timed.end(), command.begin(), command.end());
     Run(timed);
@@ -83,19 +83,27 @@ struct Comparison {
 };
 std::optional<Comparison> allRecords;
 
-Comparison Measure(benchmark::State& state, const std::vector<std::string>& arguments, const SampleFile& file)
+// Empty when a run of the program fails, which ends the measurement.
+std::optional<Comparison> Measure(benchmark::State& state, const std::vector<std::string>& arguments,
+                                  const SampleFile& file)
 {
     double cpu = 0;
     double wcCpu = 0;
+    bool failed = false;
     for (auto _ : state) {
         const ChildRun run = Run(arguments);
-        if (run.status != 0)
+        if (run.status != 0) {
             state.SkipWithError("the program failed");
+            failed = true;
+            break;
+        }
         state.PauseTiming();
         cpu += run.cpuSeconds;
         wcCpu += Run({"wc", "-l", file.Name()}).cpuSeconds;
         state.ResumeTiming();
     }
+    if (failed)
+        return std::nullopt;
     const auto perRun = [&](double seconds) { return 1000 * seconds / static_cast<double>(state.iterations()); };
     Comparison c;
     c.cpuMs = perRun(cpu);

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "store/record_writer.h"
 
 // The benchmarks' data files: records of four points with point 3 switched
@@ -29,13 +31,20 @@ inline CalibrationState SampleState(int seed)
 
 inline const std::vector<std::string> kReadings = {"0.3", "0.75"};
 
+// A file of this name in the temporary folder that is this process's own,
+// so that benchmarks run side by side do not write, read and remove each
+// other's files.
+inline std::string BenchTempFile(const std::string& name)
+{
+    return (std::filesystem::temp_directory_path() / (std::to_string(getpid()) + "_" + name)).string();
+}
+
 // A data file of the given number of records (about 250 bytes each) in the
 // temporary folder, written in slices, removed when the program ends.
 class SampleFile {
 public:
     explicit SampleFile(int records)
-        : name_((std::filesystem::temp_directory_path() / ("tolvazen_bench_" + std::to_string(records) + ".dat"))
-                    .string()),
+        : name_(BenchTempFile("tolvazen_bench_" + std::to_string(records) + ".dat")),
           records_(records)
     {
         constexpr int kSlice = 10000;

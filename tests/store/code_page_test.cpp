@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <iconv.h>
+#include <utility>
 
 #include "store/code_page.h"
 
@@ -47,6 +48,17 @@ TEST(CodePage, RussianText)
 {
     EXPECT_EQ(Utf8ToCp1251("Дата: Ёё №").bytes, "\xC4\xE0\xF2\xE0: \xA8\xB8 \xB9");
     EXPECT_EQ(Cp1251ToUtf8("\xC7\xE0\xEC\xE5\xF0:"), "Замер:");
+}
+
+// A text converted into again holds the new text alone, shorter or longer.
+TEST(CodePage, ConvertingIntoATextReplacesIt)
+{
+    std::string text = "an older and longer text";
+    for (const auto& [cp1251, utf8] : {std::pair<const char*, const char*>{"0.3", "0.3"},
+                                       {"\xC7\xE0\xEC\xE5\xF0: 0.75", "Замер: 0.75"}, {"", ""}, {"5\xB9", "5№"}}) {
+        Cp1251ToUtf8(cp1251, text);
+        EXPECT_EQ(text, utf8);
+    }
 }
 
 TEST(CodePage, ReportsTheFirstCharacterItCannotEncode)

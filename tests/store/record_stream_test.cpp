@@ -86,6 +86,11 @@ std::vector<StoredRecord> StreamAll(const std::string& fileName)
     while (stream.Next(record))
         records.push_back(record);
     EXPECT_FALSE(stream.Failed());
+    RecordStream skipped(fileName);
+    std::size_t count = 0;
+    while (skipped.Skip())
+        ++count;
+    EXPECT_EQ(count, records.size()) << "records passed without reading them";
     return records;
 }
 
@@ -136,11 +141,24 @@ TEST(RecordStream, ShortRecordsAfterLongOnesAtTheEndOfTheFileAreRead)
     }
 }
 
+// A record longer than the chunks the file is read in, between short ones.
+TEST(RecordStream, ARecordLongerThanAChunkIsReadWhole)
+{
+    TempDir dir;
+    const std::string bytes = Record(1, 3, 2) + Record(96, 999, 3000) + Record(2, 3, 2);
+    ASSERT_GT(bytes.size(), 3 * kRecordStreamChunk);
+    const std::string file = dir.Write("longer.dat", bytes);
+    const std::vector<StoredRecord> records = StreamAll(file);
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[1].readings.size(), 3000u);
+    ExpectSameAsRecordReader(file, records);
+}
+
 TEST(RecordStream, CarriageReturnAndLineFeedSplitByAChunkEndStayOneLineEnd)
 {
     TempDir dir;
     // Place the CR of a marker line as the last byte of the first chunk.
-    const std::size_t chunk = 1 << 20;
+    const std::size_t chunk = kRecordStreamChunk;
     std::string bytes = ExampleRecordBytes();
     std::string filler(chunk - bytes.size() - 2, ' ');
     bytes += filler + "#\r\n" + Cp("Дата: 06.03.2007\r\nВремя: 09:15\r\n") + "0.1\r\n2\r\n8\r\n1\r\n2\r\n3\r\n4\r\n0.5\r\n";

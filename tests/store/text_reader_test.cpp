@@ -79,3 +79,19 @@ TEST(TextReader, ANumberEndsAtAnyControlByteButTheLineAtCr)
     EXPECT_EQ(r.ReadIntegerLine(), 12);
     EXPECT_EQ(r.ReadIntegerLine(), 56);
 }
+
+// The end of a token is found eight bytes at a time: a blank at every
+// place in a word ends it there, and a byte above 127 is no blank.
+TEST(TextReader, ATokenEndsAtItsFirstBlankWhereverItLies)
+{
+    for (std::size_t digits = 1; digits <= 20; ++digits)
+        for (const char blank : {' ', '\t', '\0', '\x1f', '\r'}) {
+            const std::string token = "1" + std::string(digits - 1, '0');
+            const std::string line = token + blank + "9 \xcf\r\n";
+            TextReader r(line);
+            EXPECT_DOUBLE_EQ(r.ReadRealLine(), std::stod(token)) << digits << " " << int(blank);
+            const std::string gluedLine = token + "\xcf" + blank + "\r\n";
+            TextReader glued(gluedLine);
+            EXPECT_EQ(glued.ReadRealLine(), 0) << digits;
+        }
+}
