@@ -56,7 +56,7 @@ void WriteFigures(const char* file, double partMs)
     std::ofstream(file) << PeakKilobytesOfThisProcess() << ' ' << partMs;
 }
 
-std::string FiguresFile() { return (std::filesystem::temp_directory_path() / "tolvazen_bench_window.figures").string(); }
+std::string FiguresFile() { return BenchTempFile("tolvazen_bench_window.figures"); }
 
 ChildFigures Run(std::vector<std::string> arguments)
 {
@@ -88,7 +88,7 @@ ChildFigures Run(std::vector<std::string> arguments)
 class DataFolder {
 public:
     explicit DataFolder(const std::string& name, const SampleFile* data)
-        : path_(std::filesystem::temp_directory_path() / name)
+        : path_(BenchTempFile(name))
     {
         std::filesystem::create_directories(path_);
         std::ofstream(path_ / "tolvazen.ini", std::ios::binary) << "tolvazen.dat\r\n";
