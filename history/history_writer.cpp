@@ -11,7 +11,6 @@
 #include "history/history_file.h"
 #include "store/posix_file.h"
 #include "store/record_delete.h"
-#include "store/whole_file.h"
 
 namespace {
 
@@ -203,12 +202,16 @@ bool HistoryWriter::Seen(const std::string& dataFileName, const std::optional<Fi
 
 void HistoryWriter::See(const std::string& dataFileName)
 {
+    // The file is streamed twice, for its hash and for its records, without
+    // a copy of it in memory; they are of one file when its identity held
+    // from before the first to after the second.
     seen_.reset();
     const std::optional<FileIdentity> identity = IdentityOf(dataFileName);
-    const std::optional<std::string> bytes = ReadWholeFile(dataFileName);
-    if (!identity || !bytes || static_cast<off_t>(bytes->size()) != identity->size)
+    std::optional<MarkedHash> hash = identity ? MarkedHash::OfFile(dataFileName) : std::nullopt;
+    const std::optional<long long> records = hash ? RecordCountInFile(dataFileName) : std::nullopt;
+    if (!records || static_cast<off_t>(hash->Size()) != identity->size || !(IdentityOf(dataFileName) == identity))
         return;
-    seen_ = SeenFile{dataFileName, *identity, MarkedHash({*bytes}), RecordCount(*bytes)};
+    seen_ = SeenFile{dataFileName, *identity, std::move(*hash), records};
 }
 
 void HistoryWriter::PrepareAppend(const std::string& dataFileName)

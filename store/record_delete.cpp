@@ -17,6 +17,14 @@ bool ReadMarkerLine(TextReader& reader)
     return marker;
 }
 
+long long CountMarkerLines(TextReader& reader)
+{
+    long long count = 0;
+    while (!reader.AtEnd())
+        count += ReadMarkerLine(reader) ? 1 : 0;
+    return count;
+}
+
 ByteRange FindRecordLines(TextReader& reader, long long n)
 {
     ByteRange range;
@@ -60,9 +68,15 @@ std::optional<ByteRange> RecordLinesInFile(const std::string& dataFileName, long
 long long RecordCount(std::string_view bytes)
 {
     TextReader reader(bytes);
-    long long count = 0;
-    while (!reader.AtEnd())
-        count += ReadMarkerLine(reader) ? 1 : 0;
+    return CountMarkerLines(reader);
+}
+
+std::optional<long long> RecordCountInFile(const std::string& dataFileName)
+{
+    TextReader reader = TextReader::OpenFile(dataFileName);
+    const long long count = CountMarkerLines(reader);
+    if (!reader.ReadOk())
+        return std::nullopt;
     return count;
 }
 
