@@ -94,10 +94,15 @@ void HistoryWriter::SetAppendDetails(QString equation, std::vector<ExcludedPoint
 void HistoryWriter::Write(const std::string& dataFileName, QJsonObject event, bool flush)
 {
     const std::string historyFile = HistoryFileName(dataFileName);
-    const std::optional<ChainLink> link = HistoryAsWritten(historyFile)
-                                              ? ChainLink{written_->seq + 1, written_->lineSha, {}, false, written_->size}
-                                              : NextLink(historyFile);
+    // On a local disk the history opened for the event is the one of this
+    // writer's last event, of its length, or the tail is read.
+    const std::optional<WrittenHistory> last = std::move(written_);
     written_.reset();
+    const bool same = last && last->file == historyFile;
+    UniqueFd asLeft = same && last->local ? OpenLocalHistory(historyFile, *last->local, last->size) : UniqueFd();
+    const bool asWritten = asLeft || (same && !last->local && HistorySize(historyFile) == last->size);
+    const std::optional<ChainLink> link =
+        asWritten ? ChainLink{last->seq + 1, last->lineSha, {}, false, last->size} : NextLink(historyFile);
     if (!link)
         throw HistoryNotWritten(historyFile);
     event.insert(history_field::Seq, static_cast<qint64>(link->seq));
@@ -110,15 +115,19 @@ void HistoryWriter::Write(const std::string& dataFileName, QJsonObject event, bo
         event.insert(history_field::Break, link->breakText);
     const std::string eventLine = EventLine(event);
     const std::string line = (link->needsLineEnd ? "\n" : "") + eventLine + "\n";
-    if (!AppendToHistory(historyFile, dataFileName, line, flush))
+    const bool local = static_cast<bool>(asLeft);
+    if (local ? !AppendToLocalHistory(std::move(asLeft), link->historySize, line, flush)
+              : !AppendToHistory(historyFile, dataFileName, line, flush))
         throw HistoryNotWritten(historyFile);
-    written_ = WrittenHistory{historyFile, link->historySize + static_cast<off_t>(line.size()), link->seq,
-                              Sha256Hex(eventLine)};
+    const off_t size = link->historySize + static_cast<off_t>(line.size());
+    written_ = WrittenHistory{historyFile, size, link->seq, Sha256Hex(eventLine),
+                              local ? last->local : LocalHistory(historyFile, size)};
 }
 
 bool HistoryWriter::SeenAsIs(const std::string& dataFileName, std::string_view bytes) const
 {
-    return Seen(dataFileName, IdentityOf(dataFileName)) && seen_->hash.Size() == bytes.size();
+    const std::string historyFile = HistoryFileName(dataFileName);
+    return Seen(dataFileName, historyFile, IdentityOf(dataFileName, historyFile)) && seen_->hash.Size() == bytes.size();
 }
 
 void HistoryWriter::RecordDelete(const std::string& dataFileName, std::string_view before, long long n,
@@ -165,7 +174,7 @@ void HistoryWriter::RecordEditorSave(const std::string& dataFileName, const std:
 
 void HistoryWriter::FileChanged(const std::string& dataFileName)
 {
-    const std::optional<FileIdentity> identity = IdentityOf(dataFileName);
+    const std::optional<FileIdentity> identity = IdentityOf(dataFileName, HistoryFileName(dataFileName));
     if (changing_ && identity && static_cast<off_t>(changing_->hash.Size()) == identity->size)
         seen_ = SeenFile{dataFileName, *identity, std::move(changing_->hash), changing_->records};
     changing_.reset();
@@ -177,39 +186,55 @@ bool HistoryWriter::FileIdentity::operator==(const FileIdentity& other) const
            changed == other.changed;
 }
 
-std::optional<HistoryWriter::FileIdentity> HistoryWriter::IdentityOf(const std::string& fileName)
+std::optional<HistoryWriter::FileIdentity> HistoryWriter::IdentityOf(const std::string& fileName, bool local)
 {
-    // The length is the share's own, not a cached one, asked before the
-    // other fields, which that asking brings up to date too.
-    const UniqueFd fd(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
-    off_t size = 0;
     struct stat info {};
-    if (!fd || !FreshSize(fd.Get(), size) || ::fstat(fd.Get(), &info) != 0)
-        return std::nullopt;
+    off_t size = 0;
+    if (local) {
+        if (::stat(fileName.c_str(), &info) != 0)
+            return std::nullopt;
+        size = info.st_size;
+    } else {
+        // The length is the share's own, not a cached one, asked before the
+        // other fields, which that asking brings up to date too.
+        const UniqueFd fd(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
+        if (!fd || !FreshSize(fd.Get(), size) || ::fstat(fd.Get(), &info) != 0)
+            return std::nullopt;
+    }
     return FileIdentity{info.st_dev, info.st_ino, size, Nanoseconds(info.st_mtim), Nanoseconds(info.st_ctim)};
+}
+
+std::optional<HistoryWriter::FileIdentity> HistoryWriter::IdentityOf(const std::string& dataFileName,
+                                                                     const std::string& historyFile) const
+{
+    return IdentityOf(dataFileName, written_ && written_->file == historyFile && written_->local);
 }
 
 bool HistoryWriter::HistoryAsWritten(const std::string& historyFile) const
 {
-    return written_ && written_->file == historyFile && HistorySize(historyFile) == written_->size;
+    if (!written_ || written_->file != historyFile)
+        return false;
+    return written_->local ? StillLocalHistory(historyFile, *written_->local, written_->size)
+                           : HistorySize(historyFile) == written_->size;
 }
 
-bool HistoryWriter::Seen(const std::string& dataFileName, const std::optional<FileIdentity>& identity) const
+bool HistoryWriter::Seen(const std::string& dataFileName, const std::string& historyFile,
+                         const std::optional<FileIdentity>& identity) const
 {
     return seen_ && identity && seen_->name == dataFileName && seen_->identity == *identity &&
-           HistoryAsWritten(HistoryFileName(dataFileName));
+           HistoryAsWritten(historyFile);
 }
 
-void HistoryWriter::See(const std::string& dataFileName)
+void HistoryWriter::See(const std::string& dataFileName, const std::string& historyFile)
 {
     // The file is streamed twice, for its hash and for its records, without
     // a copy of it in memory; they are of one file when its identity held
     // from before the first to after the second.
     seen_.reset();
-    const std::optional<FileIdentity> identity = IdentityOf(dataFileName);
+    const std::optional<FileIdentity> identity = IdentityOf(dataFileName, historyFile);
     std::optional<MarkedHash> hash = identity ? MarkedHash::OfFile(dataFileName) : std::nullopt;
     const std::optional<long long> records = hash ? RecordCountInFile(dataFileName) : std::nullopt;
-    if (!records || static_cast<off_t>(hash->Size()) != identity->size || !(IdentityOf(dataFileName) == identity))
+    if (!records || static_cast<off_t>(hash->Size()) != identity->size || !(IdentityOf(dataFileName, historyFile) == identity))
         return;
     seen_ = SeenFile{dataFileName, *identity, std::move(*hash), records};
 }
@@ -217,21 +242,23 @@ void HistoryWriter::See(const std::string& dataFileName)
 void HistoryWriter::PrepareAppend(const std::string& dataFileName)
 {
     changing_.reset();
-    if (!Seen(dataFileName, IdentityOf(dataFileName)) || !seen_->records)
-        See(dataFileName);
+    const std::string historyFile = HistoryFileName(dataFileName);
+    if (!Seen(dataFileName, historyFile, IdentityOf(dataFileName, historyFile)) || !seen_->records)
+        See(dataFileName, historyFile);
     shaBeforeAppend_ = seen_ ? seen_->hash.Hex() : std::string();
 }
 
 void HistoryWriter::RecordAppend(const std::string& dataFileName, std::string_view record)
 {
-    const std::optional<FileIdentity> identity = IdentityOf(dataFileName);
+    const std::string historyFile = HistoryFileName(dataFileName);
+    const std::optional<FileIdentity> identity = IdentityOf(dataFileName, historyFile);
     if (seen_ && seen_->records && identity &&
         identity->size == seen_->identity.size + static_cast<off_t>(record.size())) {
         seen_->hash.Append(record);
         *seen_->records += RecordCount(record);
         seen_->identity = *identity;
     } else {
-        See(dataFileName);
+        See(dataFileName, historyFile);
     }
     QJsonObject event = RecordEvent(history_operation::Append, shaBeforeAppend_, seen_ ? seen_->hash.Hex() : std::string(),
                                     seen_ ? seen_->records.value_or(0) : 0, record);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "history/history_event.h"
+#include "history/history_file.h"
 #include "history/marked_hash.h"
 #include "store/change_journal.h"
 
@@ -69,11 +70,19 @@ private:
         off_t size = 0;
         long long seq = 0;
         std::string lineSha;
+        // Where the history (and so the data file beside it) is on a local
+        // disk.
+        std::optional<LocalHistoryFile> local;
     };
-    static std::optional<FileIdentity> IdentityOf(const std::string& fileName);
+    // A data file's identity; `local` where it is on a local disk, whose
+    // file names give the true length and times.
+    static std::optional<FileIdentity> IdentityOf(const std::string& fileName, bool local);
+    // The identity of the data file whose history this is.
+    std::optional<FileIdentity> IdentityOf(const std::string& dataFileName, const std::string& historyFile) const;
     bool HistoryAsWritten(const std::string& historyFile) const;
-    bool Seen(const std::string& dataFileName, const std::optional<FileIdentity>& identity) const;
-    void See(const std::string& dataFileName);
+    bool Seen(const std::string& dataFileName, const std::string& historyFile,
+              const std::optional<FileIdentity>& identity) const;
+    void See(const std::string& dataFileName, const std::string& historyFile);
     // True when the file as it is, `bytes`, is the one seen: no one changed
     // it since this writer's last event.
     bool SeenAsIs(const std::string& dataFileName, std::string_view bytes) const;
