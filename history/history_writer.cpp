@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "history/event_text.h"
 #include "history/history_file.h"
 #include "store/posix_file.h"
 #include "store/record_delete.h"
@@ -32,15 +33,7 @@ QString LocalTimeWithOffset()
     return now.toString(Qt::ISODateWithMs);
 }
 
-// Where the next event goes on from: its seq and prev_sha256, and the break
-// it names when the last line is damaged.
-struct ChainLink {
-    long long seq = 1;
-    std::string prevSha;
-    QString breakText;
-    bool needsLineEnd = false;
-    off_t historySize = 0;
-};
+using ChainLink = HistoryWriter::ChainLink;
 
 long long LineCount(const std::string& historyFile)
 {
@@ -79,10 +72,16 @@ long long Nanoseconds(const timespec& t)
 }  // namespace
 
 HistoryWriter::HistoryWriter(QString programName)
-    : program_{{QStringLiteral("name"), std::move(programName)}, {QStringLiteral("version"), QStringLiteral(TOLVAZEN_VERSION)}},
+    : program_{{QStringLiteral("name"), programName}, {QStringLiteral("version"), QStringLiteral(TOLVAZEN_VERSION)}},
       user_(UserName()),
       host_(QSysInfo::machineHostName())
 {
+    const std::optional<std::string> name = json_text::String(programName);
+    const std::optional<std::string> version = json_text::String(QStringLiteral(TOLVAZEN_VERSION));
+    userText_ = json_text::String(user_);
+    hostText_ = json_text::String(host_);
+    if (name && version)
+        programText_ = json_text::Object({{QStringLiteral("name"), *name}, {QStringLiteral("version"), *version}});
 }
 
 void HistoryWriter::SetAppendDetails(QString equation, std::vector<ExcludedPoint> excluded)
@@ -92,6 +91,25 @@ void HistoryWriter::SetAppendDetails(QString equation, std::vector<ExcludedPoint
 }
 
 void HistoryWriter::Write(const std::string& dataFileName, QJsonObject event, bool flush)
+{
+    WriteLine(dataFileName, [&](const ChainLink& link, const QString& time) { return EventLine(Chained(event, link, time)); },
+              flush);
+}
+
+QJsonObject HistoryWriter::Chained(QJsonObject event, const ChainLink& link, const QString& time) const
+{
+    event.insert(history_field::Seq, static_cast<qint64>(link.seq));
+    event.insert(history_field::Time, time);
+    event.insert(history_field::User, user_);
+    event.insert(history_field::Host, host_);
+    event.insert(history_field::Program, program_);
+    event.insert(history_field::PrevSha, QString::fromStdString(link.prevSha));
+    if (!link.breakText.isEmpty())
+        event.insert(history_field::Break, link.breakText);
+    return event;
+}
+
+void HistoryWriter::WriteLine(const std::string& dataFileName, const EventLineOf& eventLineOf, bool flush)
 {
     const std::string historyFile = HistoryFileName(dataFileName);
     // On a local disk the history opened for the event is the one of this
@@ -105,15 +123,7 @@ void HistoryWriter::Write(const std::string& dataFileName, QJsonObject event, bo
         asWritten ? ChainLink{last->seq + 1, last->lineSha, {}, false, last->size} : NextLink(historyFile);
     if (!link)
         throw HistoryNotWritten(historyFile);
-    event.insert(history_field::Seq, static_cast<qint64>(link->seq));
-    event.insert(history_field::Time, LocalTimeWithOffset());
-    event.insert(history_field::User, user_);
-    event.insert(history_field::Host, host_);
-    event.insert(history_field::Program, program_);
-    event.insert(history_field::PrevSha, QString::fromStdString(link->prevSha));
-    if (!link->breakText.isEmpty())
-        event.insert(history_field::Break, link->breakText);
-    const std::string eventLine = EventLine(event);
+    const std::string eventLine = eventLineOf(*link, LocalTimeWithOffset());
     const std::string line = (link->needsLineEnd ? "\n" : "") + eventLine + "\n";
     const bool local = static_cast<bool>(asLeft);
     if (local ? !AppendToLocalHistory(std::move(asLeft), link->historySize, line, flush)
@@ -260,12 +270,61 @@ void HistoryWriter::RecordAppend(const std::string& dataFileName, std::string_vi
     } else {
         See(dataFileName, historyFile);
     }
-    QJsonObject event = RecordEvent(history_operation::Append, shaBeforeAppend_, seen_ ? seen_->hash.Hex() : std::string(),
-                                    seen_ ? seen_->records.value_or(0) : 0, record);
-    event.insert(history_field::Equation, equation_);
-    event.insert(history_field::ExcludedPoints, ExcludedPointsJson(excluded_));
+    const std::string shaAfter = seen_ ? seen_->hash.Hex() : std::string();
+    const long long n = seen_ ? seen_->records.value_or(0) : 0;
+    const QString text = FileBytesText(record);
     // The record is on the disk already; its event is flushed with the next
     // event that must be (a delete's, an editor save's) before that changes
     // the data file.
-    Write(dataFileName, event, false);
+    WriteLine(
+        dataFileName,
+        [&](const ChainLink& link, const QString& time) {
+            if (std::optional<std::string> line = AppendEventText(link, time, shaAfter, n, text))
+                return std::move(*line);
+            QJsonObject event = RecordEvent(history_operation::Append, shaBeforeAppend_, shaAfter, n, record);
+            event.insert(history_field::Equation, equation_);
+            event.insert(history_field::ExcludedPoints, ExcludedPointsJson(excluded_));
+            return EventLine(Chained(event, link, time));
+        },
+        false);
+}
+
+std::optional<std::string> HistoryWriter::AppendEventText(const ChainLink& link, const QString& time,
+                                                          const std::string& shaAfter, long long n,
+                                                          const QString& text) const
+{
+    using namespace history_field;
+    std::vector<std::string> points;
+    for (const ExcludedPoint& point : excluded_) {
+        const std::optional<std::string> x = json_text::Double(point.x);
+        const std::optional<std::string> y = json_text::Double(point.y);
+        if (!x || !y)
+            return std::nullopt;
+        points.push_back(json_text::Object(
+            {{QStringLiteral("number"), json_text::Integer(point.number)}, {QStringLiteral("x"), *x}, {QStringLiteral("y"), *y}}));
+    }
+    std::optional<std::string> timeText = json_text::String(time);
+    std::optional<std::string> textText = json_text::String(text);
+    std::optional<std::string> equation = json_text::String(equation_);
+    std::optional<std::string> breakText = json_text::String(link.breakText);
+    if (!timeText || !textText || !equation || !breakText || !userText_ || !hostText_ || !programText_)
+        return std::nullopt;
+    // The hashes are lower-case hex (or empty), which needs no escape.
+    std::vector<std::pair<QString, std::string>> members{
+        {Operation, *json_text::String(history_operation::Append)},
+        {ShaBefore, '"' + shaBeforeAppend_ + '"'},
+        {ShaAfter, '"' + shaAfter + '"'},
+        {PrevSha, '"' + link.prevSha + '"'},
+        {Record, json_text::Integer(n)},
+        {Text, std::move(*textText)},
+        {Equation, std::move(*equation)},
+        {ExcludedPoints, json_text::Array(points)},
+        {Seq, json_text::Integer(link.seq)},
+        {Time, std::move(*timeText)},
+        {User, *userText_},
+        {Host, *hostText_},
+        {Program, *programText_}};
+    if (!link.breakText.isEmpty())
+        members.emplace_back(Break, std::move(*breakText));
+    return json_text::Object(std::move(members));
 }

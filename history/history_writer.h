@@ -2,6 +2,7 @@
 
 #include <QJsonObject>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <string>
 #include <sys/types.h>
@@ -38,6 +39,16 @@ public:
     // unless `flush` is false; the caller holds the data file's lock. Throws
     // HistoryNotWritten.
     void Write(const std::string& dataFileName, QJsonObject event, bool flush = true);
+
+    // Where the next event goes on from: its seq and prev_sha256, and the
+    // break it names when the last line is damaged.
+    struct ChainLink {
+        long long seq = 1;
+        std::string prevSha;
+        QString breakText;
+        bool needsLineEnd = false;
+        off_t historySize = 0;
+    };
 
 private:
     struct FileIdentity {
@@ -76,6 +87,15 @@ private:
     };
     // A data file's identity; `local` where it is on a local disk, whose
     // file names give the true length and times.
+    // The line of an event that goes on from the link, made at the time.
+    using EventLineOf = std::function<std::string(const ChainLink&, const QString& time)>;
+    void WriteLine(const std::string& dataFileName, const EventLineOf& eventLineOf, bool flush);
+    // The event with the fields every event has.
+    QJsonObject Chained(QJsonObject event, const ChainLink& link, const QString& time) const;
+    // An append's event line made without a QJsonDocument (no value where
+    // the document must make it).
+    std::optional<std::string> AppendEventText(const ChainLink& link, const QString& time, const std::string& shaAfter,
+                                               long long n, const QString& text) const;
     static std::optional<FileIdentity> IdentityOf(const std::string& fileName, bool local);
     // The identity of the data file whose history this is.
     std::optional<FileIdentity> IdentityOf(const std::string& dataFileName, const std::string& historyFile) const;
@@ -90,6 +110,10 @@ private:
     QJsonObject program_;
     QString user_;
     QString host_;
+    // The JSON text of the program, the user and the host.
+    std::optional<std::string> programText_;
+    std::optional<std::string> userText_;
+    std::optional<std::string> hostText_;
     QString equation_;
     std::vector<ExcludedPoint> excluded_;
     std::optional<SeenFile> seen_;
