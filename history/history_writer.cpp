@@ -92,8 +92,8 @@ void HistoryWriter::SetAppendDetails(QString equation, std::vector<ExcludedPoint
 
 void HistoryWriter::Write(const std::string& dataFileName, QJsonObject event, bool flush)
 {
-    WriteLine(dataFileName, [&](const ChainLink& link, const QString& time) { return EventLine(Chained(event, link, time)); },
-              flush);
+    WriteLine(dataFileName, HistoryFileName(dataFileName),
+              [&](const ChainLink& link, const QString& time) { return EventLine(Chained(event, link, time)); }, flush);
 }
 
 QJsonObject HistoryWriter::Chained(QJsonObject event, const ChainLink& link, const QString& time) const
@@ -109,9 +109,9 @@ QJsonObject HistoryWriter::Chained(QJsonObject event, const ChainLink& link, con
     return event;
 }
 
-void HistoryWriter::WriteLine(const std::string& dataFileName, const EventLineOf& eventLineOf, bool flush)
+void HistoryWriter::WriteLine(const std::string& dataFileName, const std::string& historyFile,
+                              const EventLineOf& eventLineOf, bool flush)
 {
-    const std::string historyFile = HistoryFileName(dataFileName);
     // On a local disk the history opened for the event is the one of this
     // writer's last event, of its length, or the tail is read.
     const std::optional<WrittenHistory> last = std::move(written_);
@@ -252,7 +252,9 @@ void HistoryWriter::See(const std::string& dataFileName, const std::string& hist
 void HistoryWriter::PrepareAppend(const std::string& dataFileName)
 {
     changing_.reset();
-    const std::string historyFile = HistoryFileName(dataFileName);
+    // The history is named once for the append, while its lock is held.
+    appending_ = {dataFileName, HistoryFileName(dataFileName)};
+    const std::string& historyFile = appending_.second;
     if (!Seen(dataFileName, historyFile, IdentityOf(dataFileName, historyFile)) || !seen_->records)
         See(dataFileName, historyFile);
     shaBeforeAppend_ = seen_ ? seen_->hash.Hex() : std::string();
@@ -260,7 +262,9 @@ void HistoryWriter::PrepareAppend(const std::string& dataFileName)
 
 void HistoryWriter::RecordAppend(const std::string& dataFileName, std::string_view record)
 {
-    const std::string historyFile = HistoryFileName(dataFileName);
+    const std::string historyFile =
+        appending_.first == dataFileName ? std::move(appending_.second) : HistoryFileName(dataFileName);
+    appending_ = {};
     const std::optional<FileIdentity> identity = IdentityOf(dataFileName, historyFile);
     if (seen_ && seen_->records && identity &&
         identity->size == seen_->identity.size + static_cast<off_t>(record.size())) {
@@ -277,7 +281,7 @@ void HistoryWriter::RecordAppend(const std::string& dataFileName, std::string_vi
     // event that must be (a delete's, an editor save's) before that changes
     // the data file.
     WriteLine(
-        dataFileName,
+        dataFileName, historyFile,
         [&](const ChainLink& link, const QString& time) {
             if (std::optional<std::string> line = AppendEventText(link, time, shaAfter, n, text))
                 return std::move(*line);

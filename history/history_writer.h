@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <sys/types.h>
+#include <utility>
 #include <vector>
 
 #include "history/history_event.h"
@@ -89,7 +90,8 @@ private:
     // file names give the true length and times.
     // The line of an event that goes on from the link, made at the time.
     using EventLineOf = std::function<std::string(const ChainLink&, const QString& time)>;
-    void WriteLine(const std::string& dataFileName, const EventLineOf& eventLineOf, bool flush);
+    void WriteLine(const std::string& dataFileName, const std::string& historyFile, const EventLineOf& eventLineOf,
+                   bool flush);
     // The event with the fields every event has.
     QJsonObject Chained(QJsonObject event, const ChainLink& link, const QString& time) const;
     // An append's event line made without a QJsonDocument (no value where
@@ -120,4 +122,6 @@ private:
     std::optional<ChangedFile> changing_;
     std::optional<WrittenHistory> written_;
     std::string shaBeforeAppend_;
+    // The data file of the append begun, and its history.
+    std::pair<std::string, std::string> appending_;
 };

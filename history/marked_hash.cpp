@@ -39,8 +39,17 @@ std::optional<MarkedHash> MarkedHash::OfFile(const std::string& fileName)
     }
 }
 
+std::string MarkedHash::Hex() const
+{
+    if (!hex_)
+        hex_ = hash_.Hex();
+    return *hex_;
+}
+
 void MarkedHash::Append(std::string_view bytes)
 {
+    if (!bytes.empty())
+        hex_.reset();
     while (!bytes.empty()) {
         const std::size_t room = kMarkEvery - size_ % kMarkEvery;
         const std::string_view part = bytes.substr(0, room);
