@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QJsonArray>
 #include <QSysInfo>
+#include <cerrno>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -10,6 +11,7 @@
 
 #include "history/event_text.h"
 #include "history/history_file.h"
+#include "store/marker_lines.h"
 #include "store/posix_file.h"
 #include "store/record_delete.h"
 
@@ -62,6 +64,38 @@ std::optional<ChainLink> NextLink(const std::string& historyFile)
     link.breakText = tail->endsWithLineEnd ? QStringLiteral("line %1 is not an event of this history").arg(link.seq - 1)
                                            : QStringLiteral("line %1 ends without a line end").arg(link.seq - 1);
     return link;
+}
+
+// The hash and the record count of a file, streamed once to its true end
+// through a buffer of fixed size; no value when it cannot be read.
+struct FileLook {
+    MarkedHash hash{{}};
+    long long records = 0;
+};
+
+std::optional<FileLook> LookAt(const std::string& fileName)
+{
+    constexpr std::size_t kPiece = std::size_t(1) << 18;
+    const UniqueFd fd(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd)
+        return std::nullopt;
+    FileLook look;
+    MarkerLineCounter counter;
+    std::string piece(kPiece, '\0');
+    for (;;) {
+        const ssize_t got = ::read(fd.Get(), piece.data(), piece.size());
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0)
+            break;
+        const std::string_view bytes(piece.data(), static_cast<std::size_t>(got));
+        look.hash.Append(bytes);
+        counter.Add(bytes);
+    }
+    look.records = counter.Count();
+    return look;
 }
 
 long long Nanoseconds(const timespec& t)
@@ -237,16 +271,15 @@ bool HistoryWriter::Seen(const std::string& dataFileName, const std::string& his
 
 void HistoryWriter::See(const std::string& dataFileName, const std::string& historyFile)
 {
-    // The file is streamed twice, for its hash and for its records, without
-    // a copy of it in memory; they are of one file when its identity held
-    // from before the first to after the second.
+    // The file is streamed without a copy of it in memory; it is the one
+    // seen when it is of its length then and kept its identity meanwhile.
     seen_.reset();
     const std::optional<FileIdentity> identity = IdentityOf(dataFileName, historyFile);
-    std::optional<MarkedHash> hash = identity ? MarkedHash::OfFile(dataFileName) : std::nullopt;
-    const std::optional<long long> records = hash ? RecordCountInFile(dataFileName) : std::nullopt;
-    if (!records || static_cast<off_t>(hash->Size()) != identity->size || !(IdentityOf(dataFileName, historyFile) == identity))
+    std::optional<FileLook> look = identity ? LookAt(dataFileName) : std::nullopt;
+    if (!look || static_cast<off_t>(look->hash.Size()) != identity->size ||
+        !(IdentityOf(dataFileName, historyFile) == identity))
         return;
-    seen_ = SeenFile{dataFileName, *identity, std::move(*hash), records};
+    seen_ = SeenFile{dataFileName, *identity, std::move(look->hash), look->records};
 }
 
 void HistoryWriter::PrepareAppend(const std::string& dataFileName)

@@ -1,16 +1,10 @@
 #include "history/marked_hash.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
-
-#include "store/posix_file.h"
 
 namespace {
 
 constexpr std::size_t kMarkEvery = std::size_t(1) << 20;
-constexpr std::size_t kReadChunk = std::size_t(1) << 18;
 
 }  // namespace
 
@@ -18,25 +12,6 @@ MarkedHash::MarkedHash(const std::vector<std::string_view>& pieces)
 {
     for (const std::string_view piece : pieces)
         Append(piece);
-}
-
-std::optional<MarkedHash> MarkedHash::OfFile(const std::string& fileName)
-{
-    const UniqueFd fd(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!fd)
-        return std::nullopt;
-    MarkedHash hash;
-    std::string chunk(kReadChunk, '\0');
-    for (;;) {
-        const ssize_t got = ::read(fd.Get(), chunk.data(), chunk.size());
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return std::nullopt;
-        if (got == 0)
-            return hash;
-        hash.Append(std::string_view(chunk.data(), static_cast<std::size_t>(got)));
-    }
 }
 
 std::string MarkedHash::Hex() const

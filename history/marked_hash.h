@@ -15,9 +15,6 @@ class MarkedHash {
 public:
     // The hash of the text made of `pieces`, one after the other.
     explicit MarkedHash(const std::vector<std::string_view>& pieces);
-    // The hash of the named file's bytes, streamed to the file's true end
-    // through a buffer of fixed size; no value when it cannot be read.
-    static std::optional<MarkedHash> OfFile(const std::string& fileName);
 
     // Adds `bytes` at the end of the bytes hashed.
     void Append(std::string_view bytes);

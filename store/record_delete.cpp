@@ -2,6 +2,7 @@
 
 #include "atomic_replace.h"
 #include "file_lock.h"
+#include "marker_lines.h"
 #include "record_format.h"
 #include "replace_after_event.h"
 #include "text_reader.h"
@@ -15,14 +16,6 @@ bool ReadMarkerLine(TextReader& reader)
     const bool marker = AtMarkerLine(reader, reader.Position() == 0);
     reader.ReadLine(0);
     return marker;
-}
-
-long long CountMarkerLines(TextReader& reader)
-{
-    long long count = 0;
-    while (!reader.AtEnd())
-        count += ReadMarkerLine(reader) ? 1 : 0;
-    return count;
 }
 
 ByteRange FindRecordLines(TextReader& reader, long long n)
@@ -67,17 +60,9 @@ std::optional<ByteRange> RecordLinesInFile(const std::string& dataFileName, long
 
 long long RecordCount(std::string_view bytes)
 {
-    TextReader reader(bytes);
-    return CountMarkerLines(reader);
-}
-
-std::optional<long long> RecordCountInFile(const std::string& dataFileName)
-{
-    TextReader reader = TextReader::OpenFile(dataFileName);
-    const long long count = CountMarkerLines(reader);
-    if (!reader.ReadOk())
-        return std::nullopt;
-    return count;
+    MarkerLineCounter counter;
+    counter.Add(bytes);
+    return counter.Count();
 }
 
 bool DeleteRecordLines(const std::string& dataFileName, long long n, std::chrono::milliseconds lockWait,

@@ -38,6 +38,3 @@ bool DeleteRecordLines(const std::string& dataFileName, long long n,
 // The number of marker lines in the bytes, as the load and the delete count
 // records.
 long long RecordCount(std::string_view bytes);
-// The same count in a file, which is streamed; no value when it cannot be
-// read.
-std::optional<long long> RecordCountInFile(const std::string& dataFileName);
