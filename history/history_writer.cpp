@@ -1,6 +1,5 @@
 #include "history/history_writer.h"
 
-#include <QDateTime>
 #include <QJsonArray>
 #include <QSysInfo>
 #include <cerrno>
@@ -10,6 +9,7 @@
 #include <unistd.h>
 
 #include "history/event_text.h"
+#include "history/event_time.h"
 #include "history/history_file.h"
 #include "store/marker_lines.h"
 #include "store/posix_file.h"
@@ -26,13 +26,6 @@ QString UserName()
         return QString::fromLocal8Bit(found->pw_name);
     const QString user = qEnvironmentVariable("USER");
     return user.isEmpty() ? QString::number(::geteuid()) : user;
-}
-
-QString LocalTimeWithOffset()
-{
-    QDateTime now = QDateTime::currentDateTime();
-    now.setOffsetFromUtc(now.offsetFromUtc());
-    return now.toString(Qt::ISODateWithMs);
 }
 
 using ChainLink = HistoryWriter::ChainLink;
@@ -157,7 +150,7 @@ void HistoryWriter::WriteLine(const std::string& dataFileName, const std::string
         asWritten ? ChainLink{last->seq + 1, last->lineSha, {}, false, last->size} : NextLink(historyFile);
     if (!link)
         throw HistoryNotWritten(historyFile);
-    const std::string eventLine = eventLineOf(*link, LocalTimeWithOffset());
+    const std::string eventLine = eventLineOf(*link, EventTimeNow());
     const std::string line = (link->needsLineEnd ? "\n" : "") + eventLine + "\n";
     const bool local = static_cast<bool>(asLeft);
     if (local ? !AppendToLocalHistory(std::move(asLeft), link->historySize, line, flush)
