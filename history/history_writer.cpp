@@ -69,8 +69,11 @@ struct FileLook {
 std::optional<FileLook> LookAt(const std::string& fileName)
 {
     constexpr std::size_t kPiece = std::size_t(1) << 18;
+    // The length asked afresh first: a share reads no further than the
+    // length it knows.
     const UniqueFd fd(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!fd)
+    off_t size = 0;
+    if (!fd || !FreshSize(fd.Get(), size))
         return std::nullopt;
     FileLook look;
     MarkerLineCounter counter;
