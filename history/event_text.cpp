@@ -73,6 +73,21 @@ std::optional<std::string> String(const QString& text)
     return out;
 }
 
+std::string Utf8String(std::string_view utf8)
+{
+    std::string out;
+    out.reserve(utf8.size() + 2);
+    out += '"';
+    for (const char c : utf8) {
+        if (c == '"' || c == '\\' || (c >= 0 && c < 0x20))
+            AddEscaped(out, static_cast<char16_t>(c));
+        else
+            out += c;
+    }
+    out += '"';
+    return out;
+}
+
 std::string Integer(long long value)
 {
     return std::to_string(value);
@@ -85,7 +100,7 @@ std::optional<std::string> Double(double value)
     return QByteArray::number(value, 'g', QLocale::FloatingPointShortest).toStdString();
 }
 
-std::string Object(std::vector<std::pair<QString, std::string>> members)
+std::string Object(std::vector<std::pair<std::string_view, std::string>> members)
 {
     std::sort(members.begin(), members.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::string out = "{";
@@ -93,7 +108,7 @@ std::string Object(std::vector<std::pair<QString, std::string>> members)
         if (out.size() > 1)
             out += ',';
         out += '"';
-        out += key.toStdString();
+        out += key;
         out += "\":";
         out += value;
     }

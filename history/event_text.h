@@ -3,6 +3,7 @@
 #include <QString>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -15,10 +16,13 @@
 namespace json_text {
 
 std::optional<std::string> String(const QString& text);
+// The same of a text already in UTF-8, valid by its making (a conversion
+// that gives every byte a character).
+std::string Utf8String(std::string_view utf8);
 std::string Integer(long long value);
 std::optional<std::string> Double(double value);
 // The members' keys are plain ASCII; each value is JSON text already.
-std::string Object(std::vector<std::pair<QString, std::string>> members);
+std::string Object(std::vector<std::pair<std::string_view, std::string>> members);
 std::string Array(const std::vector<std::string>& items);
 
 }  // namespace json_text

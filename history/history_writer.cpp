@@ -11,6 +11,7 @@
 #include "history/event_text.h"
 #include "history/event_time.h"
 #include "history/history_file.h"
+#include "store/code_page.h"
 #include "store/marker_lines.h"
 #include "store/posix_file.h"
 #include "store/record_delete.h"
@@ -94,6 +95,20 @@ std::optional<FileLook> LookAt(const std::string& fileName)
     return look;
 }
 
+// The keys of an append's event in the order AppendEventText gives them.
+const std::vector<std::string>& AppendKeys()
+{
+    using namespace history_field;
+    static const std::vector<std::string> keys = [] {
+        std::vector<std::string> bytes;
+        for (const QString& field : {Operation, ShaBefore, ShaAfter, PrevSha, Record, Text, Equation, ExcludedPoints, Seq,
+                                     Time, User, Host, Program, Break})
+            bytes.push_back(field.toStdString());
+        return bytes;
+    }();
+    return keys;
+}
+
 long long Nanoseconds(const timespec& t)
 {
     return static_cast<long long>(t.tv_sec) * 1000000000LL + t.tv_nsec;
@@ -111,7 +126,7 @@ HistoryWriter::HistoryWriter(QString programName)
     userText_ = json_text::String(user_);
     hostText_ = json_text::String(host_);
     if (name && version)
-        programText_ = json_text::Object({{QStringLiteral("name"), *name}, {QStringLiteral("version"), *version}});
+        programText_ = json_text::Object({{"name", *name}, {"version", *version}});
 }
 
 void HistoryWriter::SetAppendDetails(QString equation, std::vector<ExcludedPoint> excluded)
@@ -305,7 +320,7 @@ void HistoryWriter::RecordAppend(const std::string& dataFileName, std::string_vi
     }
     const std::string shaAfter = seen_ ? seen_->hash.Hex() : std::string();
     const long long n = seen_ ? seen_->records.value_or(0) : 0;
-    const QString text = FileBytesText(record);
+    const std::string text = Cp1251ToUtf8(record);
     // The record is on the disk already; its event is flushed with the next
     // event that must be (a delete's, an editor save's) before that changes
     // the data file.
@@ -324,9 +339,8 @@ void HistoryWriter::RecordAppend(const std::string& dataFileName, std::string_vi
 
 std::optional<std::string> HistoryWriter::AppendEventText(const ChainLink& link, const QString& time,
                                                           const std::string& shaAfter, long long n,
-                                                          const QString& text) const
+                                                          const std::string& textUtf8) const
 {
-    using namespace history_field;
     std::vector<std::string> points;
     for (const ExcludedPoint& point : excluded_) {
         const std::optional<std::string> x = json_text::Double(point.x);
@@ -334,30 +348,30 @@ std::optional<std::string> HistoryWriter::AppendEventText(const ChainLink& link,
         if (!x || !y)
             return std::nullopt;
         points.push_back(json_text::Object(
-            {{QStringLiteral("number"), json_text::Integer(point.number)}, {QStringLiteral("x"), *x}, {QStringLiteral("y"), *y}}));
+            {{"number", json_text::Integer(point.number)}, {"x", *x}, {"y", *y}}));
     }
     std::optional<std::string> timeText = json_text::String(time);
-    std::optional<std::string> textText = json_text::String(text);
     std::optional<std::string> equation = json_text::String(equation_);
     std::optional<std::string> breakText = json_text::String(link.breakText);
-    if (!timeText || !textText || !equation || !breakText || !userText_ || !hostText_ || !programText_)
+    if (!timeText || !equation || !breakText || !userText_ || !hostText_ || !programText_)
         return std::nullopt;
     // The hashes are lower-case hex (or empty), which needs no escape.
-    std::vector<std::pair<QString, std::string>> members{
-        {Operation, *json_text::String(history_operation::Append)},
-        {ShaBefore, '"' + shaBeforeAppend_ + '"'},
-        {ShaAfter, '"' + shaAfter + '"'},
-        {PrevSha, '"' + link.prevSha + '"'},
-        {Record, json_text::Integer(n)},
-        {Text, std::move(*textText)},
-        {Equation, std::move(*equation)},
-        {ExcludedPoints, json_text::Array(points)},
-        {Seq, json_text::Integer(link.seq)},
-        {Time, std::move(*timeText)},
-        {User, *userText_},
-        {Host, *hostText_},
-        {Program, *programText_}};
+    const std::vector<std::string>& key = AppendKeys();
+    std::vector<std::pair<std::string_view, std::string>> members{
+        {key[0], *json_text::String(history_operation::Append)},
+        {key[1], '"' + shaBeforeAppend_ + '"'},
+        {key[2], '"' + shaAfter + '"'},
+        {key[3], '"' + link.prevSha + '"'},
+        {key[4], json_text::Integer(n)},
+        {key[5], json_text::Utf8String(textUtf8)},
+        {key[6], std::move(*equation)},
+        {key[7], json_text::Array(points)},
+        {key[8], json_text::Integer(link.seq)},
+        {key[9], std::move(*timeText)},
+        {key[10], *userText_},
+        {key[11], *hostText_},
+        {key[12], *programText_}};
     if (!link.breakText.isEmpty())
-        members.emplace_back(Break, std::move(*breakText));
+        members.emplace_back(key[13], std::move(*breakText));
     return json_text::Object(std::move(members));
 }

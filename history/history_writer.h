@@ -97,7 +97,7 @@ private:
     // An append's event line made without a QJsonDocument (no value where
     // the document must make it).
     std::optional<std::string> AppendEventText(const ChainLink& link, const QString& time, const std::string& shaAfter,
-                                               long long n, const QString& text) const;
+                                               long long n, const std::string& textUtf8) const;
     static std::optional<FileIdentity> IdentityOf(const std::string& fileName, bool local);
     // The identity of the data file whose history this is.
     std::optional<FileIdentity> IdentityOf(const std::string& dataFileName, const std::string& historyFile) const;
