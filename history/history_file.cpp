@@ -8,7 +8,7 @@
 
 #include "store/durable_append.h"
 #include "store/link_target.h"
-#include "store/posix_file.h"
+#include "store/share_folder.h"
 #include "store/whole_file.h"
 
 namespace {
@@ -113,4 +113,47 @@ bool AppendToHistory(const std::string& historyFile, const std::string& dataFile
     } catch (const WriteOutcomeUnknown&) {
         return false;  // a line cut short is a damaged last line to the next event
     }
+}
+
+namespace {
+
+bool IsFileOfSize(const struct stat& info, const LocalHistoryFile& file, off_t size)
+{
+    return info.st_dev == file.device && info.st_ino == file.inode && info.st_size == size;
+}
+
+}  // namespace
+
+std::optional<LocalHistoryFile> LocalHistory(const std::string& historyFile, off_t size)
+{
+    struct stat info {};
+    if (OnShare(historyFile) || ::stat(historyFile.c_str(), &info) != 0 || info.st_size != size)
+        return std::nullopt;
+    return LocalHistoryFile{info.st_dev, info.st_ino};
+}
+
+bool StillLocalHistory(const std::string& historyFile, const LocalHistoryFile& file, off_t size)
+{
+    struct stat info {};
+    return ::stat(historyFile.c_str(), &info) == 0 && IsFileOfSize(info, file, size);
+}
+
+UniqueFd OpenLocalHistory(const std::string& historyFile, const LocalHistoryFile& file, off_t size)
+{
+    UniqueFd fd(::open(historyFile.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC));
+    struct stat info {};
+    if (fd && (::fstat(fd.Get(), &info) != 0 || !IsFileOfSize(info, file, size)))
+        fd.Reset();
+    return fd;
+}
+
+bool AppendToLocalHistory(UniqueFd fd, off_t size, std::string_view bytes, bool flush)
+{
+    struct stat info {};
+    if (WriteAllAppending(fd.Get(), bytes) && (!flush || SyncOrCannot(fd.Get())) && ::fstat(fd.Get(), &info) == 0 &&
+        info.st_size == size + static_cast<off_t>(bytes.size()))
+        return ::close(fd.Release()) == 0;
+    if (::ftruncate(fd.Get(), size) == 0)
+        SyncOrCannot(fd.Get());
+    return false;
 }

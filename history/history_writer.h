@@ -2,12 +2,15 @@
 
 #include <QJsonObject>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <string>
 #include <sys/types.h>
+#include <utility>
 #include <vector>
 
 #include "history/history_event.h"
+#include "history/history_file.h"
 #include "history/marked_hash.h"
 #include "store/change_journal.h"
 
@@ -37,6 +40,16 @@ public:
     // unless `flush` is false; the caller holds the data file's lock. Throws
     // HistoryNotWritten.
     void Write(const std::string& dataFileName, QJsonObject event, bool flush = true);
+
+    // Where the next event goes on from: its seq and prev_sha256, and the
+    // break it names when the last line is damaged.
+    struct ChainLink {
+        long long seq = 1;
+        std::string prevSha;
+        QString breakText;
+        bool needsLineEnd = false;
+        off_t historySize = 0;
+    };
 
 private:
     struct FileIdentity {
@@ -69,11 +82,29 @@ private:
         off_t size = 0;
         long long seq = 0;
         std::string lineSha;
+        // Where the history (and so the data file beside it) is on a local
+        // disk.
+        std::optional<LocalHistoryFile> local;
     };
-    static std::optional<FileIdentity> IdentityOf(const std::string& fileName);
+    // A data file's identity; `local` where it is on a local disk, whose
+    // file names give the true length and times.
+    // The line of an event that goes on from the link, made at the time.
+    using EventLineOf = std::function<std::string(const ChainLink&, const QString& time)>;
+    void WriteLine(const std::string& dataFileName, const std::string& historyFile, const EventLineOf& eventLineOf,
+                   bool flush);
+    // The event with the fields every event has.
+    QJsonObject Chained(QJsonObject event, const ChainLink& link, const QString& time) const;
+    // An append's event line made without a QJsonDocument (no value where
+    // the document must make it).
+    std::optional<std::string> AppendEventText(const ChainLink& link, const QString& time, const std::string& shaAfter,
+                                               long long n, const std::string& textUtf8) const;
+    static std::optional<FileIdentity> IdentityOf(const std::string& fileName, bool local);
+    // The identity of the data file whose history this is.
+    std::optional<FileIdentity> IdentityOf(const std::string& dataFileName, const std::string& historyFile) const;
     bool HistoryAsWritten(const std::string& historyFile) const;
-    bool Seen(const std::string& dataFileName, const std::optional<FileIdentity>& identity) const;
-    void See(const std::string& dataFileName);
+    bool Seen(const std::string& dataFileName, const std::string& historyFile,
+              const std::optional<FileIdentity>& identity) const;
+    void See(const std::string& dataFileName, const std::string& historyFile);
     // True when the file as it is, `bytes`, is the one seen: no one changed
     // it since this writer's last event.
     bool SeenAsIs(const std::string& dataFileName, std::string_view bytes) const;
@@ -81,10 +112,16 @@ private:
     QJsonObject program_;
     QString user_;
     QString host_;
+    // The JSON text of the program, the user and the host.
+    std::optional<std::string> programText_;
+    std::optional<std::string> userText_;
+    std::optional<std::string> hostText_;
     QString equation_;
     std::vector<ExcludedPoint> excluded_;
     std::optional<SeenFile> seen_;
     std::optional<ChangedFile> changing_;
     std::optional<WrittenHistory> written_;
     std::string shaBeforeAppend_;
+    // The data file of the append begun, and its history.
+    std::pair<std::string, std::string> appending_;
 };

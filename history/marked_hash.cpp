@@ -14,8 +14,17 @@ MarkedHash::MarkedHash(const std::vector<std::string_view>& pieces)
         Append(piece);
 }
 
+std::string MarkedHash::Hex() const
+{
+    if (!hex_)
+        hex_ = hash_.Hex();
+    return *hex_;
+}
+
 void MarkedHash::Append(std::string_view bytes)
 {
+    if (!bytes.empty())
+        hex_.reset();
     while (!bytes.empty()) {
         const std::size_t room = kMarkEvery - size_ % kMarkEvery;
         const std::string_view part = bytes.substr(0, room);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,7 +22,7 @@ public:
     // those this hash was made of.
     MarkedHash Changed(const std::vector<std::string_view>& pieces, std::size_t same) const;
 
-    std::string Hex() const { return hash_.Hex(); }
+    std::string Hex() const;
     std::size_t Size() const { return size_; }
 
 private:
@@ -31,4 +32,6 @@ private:
     std::size_t size_ = 0;
     // marks_[k]: the running hash after k MiB.
     std::vector<Sha256> marks_{Sha256()};
+    // The digest of the bytes so far, once asked for.
+    mutable std::optional<std::string> hex_;
 };

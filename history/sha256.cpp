@@ -22,6 +22,16 @@ const EVP_MD* Sha256Digest()
     return digest != nullptr ? digest : EVP_sha256();
 }
 
+std::string HexOf(const unsigned char* digest, unsigned int length)
+{
+    std::string hex;
+    for (unsigned int i = 0; i < length; ++i) {
+        hex += kHexDigits[digest[i] >> 4];
+        hex += kHexDigits[digest[i] & 15];
+    }
+    return hex;
+}
+
 }  // namespace
 
 void Sha256::Free::operator()(evp_md_ctx_st* context) const
@@ -59,17 +69,14 @@ std::string Sha256::Hex() const
     unsigned char digest[EVP_MAX_MD_SIZE];
     unsigned int length = 0;
     EVP_DigestFinal_ex(copy.context_.get(), digest, &length);
-    std::string hex;
-    for (unsigned int i = 0; i < length; ++i) {
-        hex += kHexDigits[digest[i] >> 4];
-        hex += kHexDigits[digest[i] & 15];
-    }
-    return hex;
+    return HexOf(digest, length);
 }
 
 std::string Sha256Hex(std::string_view bytes)
 {
-    Sha256 hash;
-    hash.Add(bytes);
-    return hash.Hex();
+    unsigned char digest[EVP_MAX_MD_SIZE];
+    unsigned int length = 0;
+    if (EVP_Digest(bytes.data(), bytes.size(), digest, &length, Sha256Digest(), nullptr) != 1)
+        throw std::bad_alloc();
+    return HexOf(digest, length);
 }

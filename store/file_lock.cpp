@@ -9,7 +9,6 @@
 #include <optional>
 #include <set>
 #include <sys/stat.h>
-#include <sys/vfs.h>
 #include <thread>
 #include <unistd.h>
 
@@ -17,6 +16,7 @@
 #include "durable_append.h"
 #include "link_target.h"
 #include "lock_holder.h"
+#include "share_folder.h"
 #include "stray_files.h"
 #include "whole_file.h"
 
@@ -51,31 +51,6 @@ bool IsLive(const std::string& token)
 {
     const std::lock_guard<std::mutex> guard(liveMutex);
     return liveTokens.count(token) != 0;
-}
-
-// File systems of which other hosts see the files: a lock that only this
-// kernel keeps excludes nobody there.
-bool OnShare(const std::string& path)
-{
-    constexpr long kShares[] = {
-        0x65735546,   // FUSE: sshfs, GVfs, bindfs
-        0x6969,       // NFS
-        0x517B,       // SMB
-        static_cast<long>(0xFE534D42),  // SMB2
-        static_cast<long>(0xFF534D42),  // CIFS
-        0x01021997,   // 9P
-        0x00C36400,   // Ceph
-        0x5346414F,   // AFS
-        0x73757245,   // Coda
-    };
-    struct statfs info {};
-    const fs::path folder = fs::path(path).parent_path();
-    if (::statfs(folder.empty() ? "." : folder.c_str(), &info) != 0)
-        return false;
-    for (const long type : kShares)
-        if (static_cast<long>(info.f_type) == type)
-            return true;
-    return false;
 }
 
 // A lock file as it was seen: its text (empty when it cannot be read) and

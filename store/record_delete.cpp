@@ -2,6 +2,7 @@
 
 #include "atomic_replace.h"
 #include "file_lock.h"
+#include "marker_lines.h"
 #include "record_format.h"
 #include "replace_after_event.h"
 #include "text_reader.h"
@@ -59,11 +60,9 @@ std::optional<ByteRange> RecordLinesInFile(const std::string& dataFileName, long
 
 long long RecordCount(std::string_view bytes)
 {
-    TextReader reader(bytes);
-    long long count = 0;
-    while (!reader.AtEnd())
-        count += ReadMarkerLine(reader) ? 1 : 0;
-    return count;
+    MarkerLineCounter counter;
+    counter.Add(bytes);
+    return counter.Count();
 }
 
 bool DeleteRecordLines(const std::string& dataFileName, long long n, std::chrono::milliseconds lockWait,
