@@ -12,7 +12,7 @@
 #include "history/event_time.h"
 #include "history/history_file.h"
 #include "store/code_page.h"
-#include "store/marker_lines.h"
+#include "store/record_format.h"
 #include "store/posix_file.h"
 #include "store/record_delete.h"
 

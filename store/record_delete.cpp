@@ -2,7 +2,6 @@
 
 #include "atomic_replace.h"
 #include "file_lock.h"
-#include "marker_lines.h"
 #include "record_format.h"
 #include "replace_after_event.h"
 #include "text_reader.h"

@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "store/marker_lines.h"
+#include "store/record_format.h"
 #include "store/record_delete.h"
 
 namespace {
